@@ -1,0 +1,180 @@
+#include "NumberText.h"
+
+#include <algorithm>
+#include <array>
+#include <cassert>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+
+namespace metalweight {
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Where the leading number of a text stands, and the order of magnitude of its first
+// significant digit (value in [10^(magnitude-1), 10^magnitude)), which tells an
+// overflow from an underflow when the value leaves the double range.
+struct NumberSpan {
+    std::size_t begin = 0;  // first character handed to the converter
+    std::size_t end = 0;    // one past the last character of the number
+    bool negative = false;
+    bool allZero = true;
+    long long magnitude = 0;
+};
+
+// Bounds the exponent so that adding it to a magnitude never overflows.
+constexpr long long kExponentCap = 1'000'000'000'000LL;
+
+bool scanNumber(std::string_view text, NumberSpan& span) {
+    std::size_t i = 0;
+    while (i < text.size() && isBlank(text[i])) {
+        ++i;
+    }
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        span.negative = text[i] == '-';
+        // The converter takes "-" but not "+".
+        span.begin = text[i] == '-' ? i : i + 1;
+        ++i;
+    } else {
+        span.begin = i;
+    }
+
+    std::size_t digits = 0;
+    long long integerDigits = 0;     // integer digits from the first significant one on
+    long long leadingFraction = 0;   // zeros after the point before a significant digit
+    for (; i < text.size() && isDigit(text[i]); ++i, ++digits) {
+        if (text[i] != '0') {
+            span.allZero = false;
+        }
+        if (!span.allZero) {
+            ++integerDigits;
+        }
+    }
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        for (; i < text.size() && isDigit(text[i]); ++i, ++digits) {
+            if (span.allZero) {
+                if (text[i] == '0') {
+                    ++leadingFraction;
+                } else {
+                    span.allZero = false;
+                }
+            }
+        }
+    }
+    if (digits == 0) {
+        return false;
+    }
+    span.end = i;
+
+    // An exponent counts only when at least one digit follows the letter and its sign.
+    if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
+        std::size_t j = i + 1;
+        bool negativeExponent = false;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
+            negativeExponent = text[j] == '-';
+            ++j;
+        }
+        if (j < text.size() && isDigit(text[j])) {
+            long long exponent = 0;
+            for (; j < text.size() && isDigit(text[j]); ++j) {
+                exponent = std::min(exponent * 10 + (text[j] - '0'), kExponentCap);
+            }
+            span.end = j;
+            span.magnitude = negativeExponent ? -exponent : exponent;
+        }
+    }
+    span.magnitude += integerDigits > 0 ? integerDigits : -leadingFraction;
+    return true;
+}
+
+}  // namespace
+
+double readLeadingNumber(std::string_view text) {
+    NumberSpan span;
+    if (!scanNumber(text, span)) {
+        return 0.0;
+    }
+    double value = 0.0;
+    const char* first = text.data() + span.begin;
+    const char* last = text.data() + span.end;
+    const auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
+    if (ec == std::errc::result_out_of_range) {
+        // A first significant digit at 10^0 or above means the value is too large.
+        const double magnitude =
+            span.magnitude >= 1 ? std::numeric_limits<double>::infinity() : 0.0;
+        return span.negative ? -magnitude : magnitude;
+    }
+    assert(ec == std::errc() && ptr == last);
+    (void)ptr;
+    return value;
+}
+
+std::string formatWeight(double weight) {
+    assert(std::isfinite(weight) && weight >= 0.0);
+    constexpr int kSignificant = 15;
+    constexpr int kDecimals = 4;
+
+    // d.dddddddddddddde±x: fifteen significant digits, correctly rounded.
+    std::array<char, 40> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), weight,
+                                      std::chars_format::scientific, kSignificant - 1);
+    assert(result.ec == std::errc());
+    const std::string_view scientific(buffer.data(),
+                                      static_cast<std::size_t>(result.ptr - buffer.data()));
+    const std::size_t ePos = scientific.find('e');
+    std::string significand;
+    for (const char c : scientific.substr(0, ePos)) {
+        if (c != '.') {
+            significand.push_back(c);
+        }
+    }
+    int exponent = 0;
+    const std::string_view exponentText = scientific.substr(ePos + 1);
+    std::from_chars(exponentText.data() + (exponentText.front() == '+' ? 1 : 0),
+                    exponentText.data() + exponentText.size(), exponent);
+
+    // The weight times 10^4, as decimal digits: keep the digits down to the fourth
+    // decimal, then round on the next one.
+    const int keep = exponent + 1 + kDecimals;
+    std::string scaled;
+    char roundingDigit = '0';
+    if (keep > 0) {
+        const auto kept = static_cast<std::size_t>(std::min(keep, kSignificant));
+        scaled = significand.substr(0, kept);
+        scaled.append(static_cast<std::size_t>(keep) - kept, '0');
+    }
+    if (keep >= 0 && keep < kSignificant) {
+        roundingDigit = significand[static_cast<std::size_t>(keep)];
+    }
+    if (roundingDigit >= '5') {
+        auto digit = scaled.rbegin();
+        for (; digit != scaled.rend() && *digit == '9'; ++digit) {
+            *digit = '0';
+        }
+        if (digit == scaled.rend()) {
+            scaled.insert(scaled.begin(), '1');
+        } else {
+            ++*digit;
+        }
+    }
+    if (scaled.size() < kDecimals + 1) {
+        scaled.insert(0, kDecimals + 1 - scaled.size(), '0');
+    }
+    scaled.insert(scaled.size() - kDecimals, 1, '.');
+    return scaled;
+}
+
+std::string presetText(double value) {
+    // Room for any double in fixed notation (about 330 characters at the extremes).
+    std::array<char, 512> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::fixed);
+    assert(result.ec == std::errc());
+    return {buffer.data(), result.ptr};
+}
+
+}  // namespace metalweight
