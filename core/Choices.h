@@ -17,10 +17,10 @@ struct Material {
 // Pipe materials in list order; `choice` is the position + 1. Only lead carries the
 // factor 1.134, by which the pipe formula recognises it.
 inline constexpr Material kMaterials[] = {
-    {"碳钢", 0.785},        // carbon steel
+    {"碳钢", 0.785},          // carbon steel
     {"奥氏体不锈钢", 0.785},  // austenitic stainless steel (the pipe formula adds 1.5 %)
-    {"紫铜", 0.89},         // copper
-    {"黄铜", 0.85},         // brass
+    {"紫铜", 0.89},           // copper
+    {"黄铜", 0.85},           // brass
     {"铅和铅合金", 1.134},    // lead and lead alloys
     {"铝和铝合金", 0.28},     // aluminium and aluminium alloys
 };

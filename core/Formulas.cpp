@@ -32,7 +32,9 @@ double beamWeight(double h, double b, double d, double c, double p) {
 }
 
 // A square is the product of the value with itself: one rounding, as pow(x, 2) gives.
-double square(double x) { return x * x; }
+double square(double x) {
+    return x * x;
+}
 
 }  // namespace
 
@@ -61,8 +63,8 @@ double workjisuan(const CalculatorState& state, double value1, double value2, do
 }
 
 double caojisuan(const CalculatorState& state, double value1, double value2, double vlaue3) {
-    return beamWeight(value1, value2, vlaue3,
-                      modelCoefficient(kChannelCoefficients, state.choice), state.densityFactor);
+    return beamWeight(value1, value2, vlaue3, modelCoefficient(kChannelCoefficients, state.choice),
+                      state.densityFactor);
 }
 
 double eaquelanglejisuan(double value2, double value3) {

@@ -11,8 +11,12 @@
 namespace metalweight {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Where the leading number of a text stands, and the order of magnitude of its first
 // significant digit (value in [10^(magnitude-1), 10^magnitude)), which tells an
@@ -43,8 +47,8 @@ bool scanNumber(std::string_view text, NumberSpan& span) {
     }
 
     std::size_t digits = 0;
-    long long integerDigits = 0;     // integer digits from the first significant one on
-    long long leadingFraction = 0;   // zeros after the point before a significant digit
+    long long integerDigits = 0;    // integer digits from the first significant one on
+    long long leadingFraction = 0;  // zeros after the point before a significant digit
     for (; i < text.size() && isDigit(text[i]); ++i, ++digits) {
         if (text[i] != '0') {
             span.allZero = false;

@@ -9,7 +9,9 @@
 namespace metalweight {
 namespace {
 
-bool usable(double dimension) { return dimension > 0.0 && std::isfinite(dimension); }
+bool usable(double dimension) {
+    return dimension > 0.0 && std::isfinite(dimension);
+}
 
 // The positivity check: every dimension the category uses must be above 0. The first
 // field of an equal-leg angle holds the model number, which is neither tested nor used.
@@ -23,8 +25,7 @@ bool dimensionsUsable(const CalculatorState& state) {
             if (state.category == kEqualAngle) {
                 return usable(state.dimension2) && usable(state.dimension3);
             }
-            return usable(state.dimension1) && usable(state.dimension2) &&
-                   usable(state.dimension3);
+            return usable(state.dimension1) && usable(state.dimension2) && usable(state.dimension3);
         default:
             return false;
     }

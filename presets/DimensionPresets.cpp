@@ -16,7 +16,7 @@ constexpr double kPipeCopperWall[] = {0.5, 0.75, 1, 1.5, 2, 2.5, 2.5, 3, 3.5, 4,
 constexpr double kPipeBrassOuter[] = {5, 9, 15, 20, 25, 30, 35, 40, 45, 52, 54, 60, 65, 75, 100};
 constexpr double kPipeBrassWall[] = {0.5, 0.75, 1, 1.5, 2, 2.5, 3, 3.5, 4, 4.5, 5, 6, 7, 10, 4};
 // Lead pipes are listed by inner diameter.
-constexpr double kPipeLeadInner[] = {5,  10, 20, 30,  40,  50,  60, 70,
+constexpr double kPipeLeadInner[] = {5,  10, 20,  30,  40,  50,  60, 70,
                                      80, 90, 125, 150, 180, 200, 230};
 constexpr double kPipeLeadWall[] = {2, 3, 4, 5, 6, 6, 7, 8, 8, 8, 7, 8, 9, 10, 12};
 constexpr double kPipeAluminiumOuter[] = {18, 25, 32, 38, 45, 60, 75, 90, 110, 120, 130, 150, 180};
@@ -40,10 +40,11 @@ constexpr double kIBeamABHeight[] = {200, 220, 240, 250, 270, 280, 300, 320,
                                      360, 400, 450, 500, 550, 560, 630};
 constexpr double kIBeamALeg[] = {100, 110, 116, 116, 122, 122, 126, 130,
                                  136, 142, 150, 158, 166, 166, 176};
-constexpr double kIBeamAWeb[] = {7, 7.5, 8, 8, 8.5, 8.5, 9, 9.5, 10, 10.5, 11.5, 12, 12.5, 12.5, 13};
+constexpr double kIBeamAWeb[] = {7,  7.5,  8,    8,  8.5,  8.5,  9, 9.5,
+                                 10, 10.5, 11.5, 12, 12.5, 12.5, 13};
 constexpr double kIBeamBLeg[] = {102, 112, 118, 118, 124, 124, 128, 132,
                                  138, 144, 152, 160, 168, 168, 178};
-constexpr double kIBeamBWeb[] = {9,  9.5,  10, 10,   10.5, 10.5, 11, 11.5,
+constexpr double kIBeamBWeb[] = {9,  9.5,  10,   10, 10.5, 10.5, 11, 11.5,
                                  12, 12.5, 13.5, 14, 14.5, 14.5, 15};
 constexpr double kIBeamCHeight[] = {300, 320, 360, 400, 450, 500, 550, 560, 630};
 constexpr double kIBeamCLeg[] = {130, 134, 140, 146, 154, 162, 170, 170, 180};
@@ -79,15 +80,18 @@ constexpr PresetRow kChannelRows[] = {
 };
 
 // Equal-leg angles: the model number is the leg width in cm.
-constexpr double kEqualAngleModel[] = {2, 2.2, 2.5, 3, 3.2, 4, 5, 6.3, 7.5, 9, 10, 12.5, 16, 20, 25};
-constexpr double kEqualAngleLeg[] = {20, 22, 25, 30, 32, 40, 50, 63, 75, 90, 100, 125, 160, 200, 250};
+constexpr double kEqualAngleModel[] = {2,   2.2, 2.5, 3,    3.2, 4,  5, 6.3,
+                                       7.5, 9,   10,  12.5, 16,  20, 25};
+constexpr double kEqualAngleLeg[] = {20, 22, 25,  30,  32,  40,  50, 63,
+                                     75, 90, 100, 125, 160, 200, 250};
 constexpr double kEqualAngleThickness[] = {3, 4, 5, 3.5, 6, 4.5, 7, 8, 9, 5.5, 10, 18, 22, 25, 30};
 
 constexpr double kUnequalAngleLong[] = {25,  32,  45,  56,  70,  80,  90, 100,
                                         110, 125, 140, 160, 180, 200, 250};
-constexpr double kUnequalAngleShort[] = {16, 20, 28, 36, 45, 50, 56, 63,
+constexpr double kUnequalAngleShort[] = {16, 20, 28, 36,  45,  50,  56, 63,
                                          70, 80, 90, 100, 110, 125, 160};
-constexpr double kUnequalAngleThickness[] = {3, 4, 3.5, 6, 8, 4.5, 5.5, 10, 12, 6.5, 14, 18, 20, 16, 9};
+constexpr double kUnequalAngleThickness[] = {3,  4,   3.5, 6,  8,  4.5, 5.5, 10,
+                                             12, 6.5, 14,  18, 20, 16,  9};
 
 constexpr double kFlatBarWidth[] = {25, 30, 36, 45, 50, 56, 63, 65, 70, 75, 80, 100, 110, 120, 130};
 constexpr double kFlatBarThickness[] = {4, 5, 6, 7, 8, 9, 10, 12, 14, 16, 18, 20, 22, 25, 30};
@@ -96,8 +100,8 @@ constexpr double kFlatBarThickness[] = {4, 5, 6, 7, 8, 9, 10, 12, 14, 16, 18, 20
 constexpr double kBarSize[] = {3, 7, 10, 15, 20, 30, 40, 50, 60, 70, 95, 100, 105, 110, 115};
 constexpr double kHollowHexagonHole[] = {1, 1.5, 2, 2.5, 3, 4, 5, 6, 8, 10, 12, 14, 16, 20, 25};
 
-constexpr double kPlateThickness[] = {0.2, 0.7, 1, 1.5, 2.5, 3, 3.5, 4,
-                                      4.5, 5,   32, 48, 70, 110, 130};
+constexpr double kPlateThickness[] = {0.2, 0.7, 1,  1.5, 2.5, 3,   3.5, 4,
+                                      4.5, 5,   32, 48,  70,  110, 130};
 constexpr double kWireDiameter[] = {0.16, 0.3, 0.45, 0.55, 0.7, 0.9, 1, 2.8,
                                     3.5,  4.5, 5.5,  7,    8,   9,   10};
 

@@ -8,7 +8,9 @@ namespace {
 
 constexpr ValueField kFields[] = {ValueField::First, ValueField::Second, ValueField::Third};
 
-PresetList toList(std::span<const double> values) { return {values.begin(), values.end()}; }
+PresetList toList(std::span<const double> values) {
+    return {values.begin(), values.end()};
+}
 
 }  // namespace
 

@@ -12,7 +12,7 @@ enum class ValueField { First, Second, Third };
 // What the preset build needs of the window: the captions of the field labels and the
 // drop-down lists of the value fields.
 class ValueFields {
-public:
+  public:
     virtual ~ValueFields() = default;
     virtual void setFieldCaption(ValueField field, std::string_view caption) = 0;
     // Removes every list entry and empties the field's text; runs no handler.

@@ -6,14 +6,15 @@ namespace metalweight {
 namespace {
 
 constexpr std::array<std::string_view, std::size(kAllControls)> kNames = {
-    "Command2",  "Command1",  "lItem",     "Frame1",    "Comvalue3",
-    "Tretunval", "Comvalue2", "comvalue1", "lName3",    "lreturn",
-    "lName2",    "lName1",    "Comchoice", "Label5",    "Lbchoice",
+    "Command2", "Command1", "lItem",  "Frame1", "Comvalue3", "Tretunval", "Comvalue2", "comvalue1",
+    "lName3",   "lreturn",  "lName2", "lName1", "Comchoice", "Label5",    "Lbchoice",
 };
 
 }  // namespace
 
-std::string_view controlName(Control control) { return kNames[static_cast<std::size_t>(control)]; }
+std::string_view controlName(Control control) {
+    return kNames[static_cast<std::size_t>(control)];
+}
 
 std::optional<Control> controlByName(std::string_view name) {
     for (const Control control : kAllControls) {

@@ -25,10 +25,9 @@ enum class Control {
 };
 
 inline constexpr Control kAllControls[] = {
-    Control::Command2,  Control::Command1,  Control::lItem,     Control::Frame1,
-    Control::Comvalue3, Control::Tretunval, Control::Comvalue2, Control::comvalue1,
-    Control::lName3,    Control::lreturn,   Control::lName2,    Control::lName1,
-    Control::Comchoice, Control::Label5,    Control::Lbchoice,
+    Control::Command2,  Control::Command1,  Control::lItem,     Control::Frame1, Control::Comvalue3,
+    Control::Tretunval, Control::Comvalue2, Control::comvalue1, Control::lName3, Control::lreturn,
+    Control::lName2,    Control::lName1,    Control::Comchoice, Control::Label5, Control::Lbchoice,
 };
 
 std::string_view controlName(Control control);

@@ -51,9 +51,13 @@ int characterCount(std::string_view text) {
 
 }  // namespace
 
-Frmmetal::Frmmetal(WindowLayer& window) : window_(window) { window_.setEventSink(this); }
+Frmmetal::Frmmetal(WindowLayer& window) : window_(window) {
+    window_.setEventSink(this);
+}
 
-Frmmetal::~Frmmetal() { window_.setEventSink(nullptr); }
+Frmmetal::~Frmmetal() {
+    window_.setEventSink(nullptr);
+}
 
 void Frmmetal::traceRun(std::string_view handler) const {
     if (trace_) {
@@ -266,7 +270,9 @@ void Frmmetal::setFieldCaption(ValueField field, std::string_view caption) {
     window_.setCaption(captionControl(field), caption);
 }
 
-void Frmmetal::clearField(ValueField field) { window_.clear(fieldControl(field)); }
+void Frmmetal::clearField(ValueField field) {
+    window_.clear(fieldControl(field));
+}
 
 std::string Frmmetal::fieldItemText(ValueField field, int position) {
     return window_.itemText(fieldControl(field), position);

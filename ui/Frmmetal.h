@@ -16,7 +16,7 @@ namespace metalweight {
 // run the handler so caused at once, nested; start-up, the category selection, the
 // emptying of the fields and the copying of presets all rest on that order.
 class Frmmetal final : public FormEvents, private ValueFields {
-public:
+  public:
     // Handlers by name, in the order they start; for tests that compare window layers.
     using HandlerTrace = std::function<void(std::string_view handler)>;
 
@@ -50,7 +50,7 @@ public:
     void focusEntered(Control control) override;
     void pressed(Control control) override;
 
-private:
+  private:
     void iscomchoicevalue();
     void comvlauex();
     void iniComboxValempty();

@@ -12,13 +12,13 @@ namespace metalweight {
 // the call and every handler it is nested in; the layer that delivered the event
 // catches it, and the window goes on taking events.
 class WindowLayerError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // The handlers a window layer runs on its controls' events.
 class FormEvents {
-public:
+  public:
     virtual ~FormEvents() = default;
     // lItem or Comchoice: an entry was selected (by the user or from code).
     virtual void selectionMade(Control control) = 0;
@@ -40,7 +40,7 @@ public:
 // when the text does not change. Each runs to its end before the call returns. Nothing
 // else that the handlers do raises an event.
 class WindowLayer {
-public:
+  public:
     virtual ~WindowLayer() = default;
 
     virtual void setEventSink(FormEvents* events) = 0;

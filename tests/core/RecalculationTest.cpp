@@ -38,39 +38,39 @@ TEST_P(Recalculation, ShowsExpectedText) {
 
 INSTANTIATE_TEST_SUITE_P(
     Core, Recalculation,
-    testing::Values(
-        RecalculationCase{"AllEmpty", 1, 1, "", "", "", ""},
-        RecalculationCase{"PipeCarbonSteel", 1, 1, "89", "4", "", "8.3849"},
-        RecalculationCase{"PipeStainless", 1, 2, "89", "4", "", "8.5107"},
-        RecalculationCase{"PipeLeadUsesInnerDiameter", 1, 5, "20", "3", "", "2.4582"},
-        RecalculationCase{"PipeWallZero", 1, 1, "89", "0", "", ""},
-        RecalculationCase{"PipeNegativeWall", 1, 1, "89", "-5", "", ""},
-        RecalculationCase{"PipeThickWall", 1, 1, "10", "6", "", "0.5919"},
-        RecalculationCase{"PipeWallIsDiameter", 1, 1, "10", "10", "", ""},
-        RecalculationCase{"IBeam", 2, 1, "200", "100", "7", "28.0586"},
-        RecalculationCase{"IBeamMissingWeb", 2, 1, "200", "100", "", ""},
-        RecalculationCase{"Channel", 3, 1, "100", "48", "5.3", "9.9520"},
-        RecalculationCase{"EqualAngleEmptyModel", 4, 1, "", "63", "6", "5.7240"},
-        RecalculationCase{"EqualAngleModelIgnored", 4, 1, "abc", "63", "6", "5.7240"},
-        RecalculationCase{"EqualAngleHugeModelIgnored", 4, 1, "1e400", "63", "6", "5.7240"},
-        RecalculationCase{"EqualAngleHalfway", 4, 1, "", "75", "5", "5.7638"},
-        RecalculationCase{"EqualAngleTooThick", 4, 1, "", "10", "20", ""},
-        RecalculationCase{"UnequalAngleNeedsFirst", 5, 1, "", "50", "6", ""},
-        RecalculationCase{"FlatBar", 6, 1, "50", "5", "", "1.9625"},
-        RecalculationCase{"RoundBarWithUnit", 7, 1, "20mm", "", "", "2.4662"},
-        RecalculationCase{"SquareBar", 8, 1, "20", "", "", "3.1400"},
-        RecalculationCase{"HexagonBar", 9, 1, "20", "", "", "2.7200"},
-        RecalculationCase{"HollowHexagon", 10, 1, "25", "8", "", "3.8554"},
-        RecalculationCase{"HollowHexagonHoleTooWide", 10, 1, "10", "12", "", ""},
-        RecalculationCase{"Plate", 11, 1, "10", "", "", "78.5000"},
-        RecalculationCase{"WireTiny", 12, 1, "0.01", "", "", "0.0000"},
-        RecalculationCase{"WireLikeRoundBar", 12, 1, "20", "", "", "2.4662"},
-        RecalculationCase{"OneFieldIgnoresOthers", 7, 1, "20", "-1", "abc", "2.4662"},
-        RecalculationCase{"OverflowingDimension", 8, 1, "1e400", "", "", ""},
-        RecalculationCase{"OverflowingWeight", 8, 1, "1e200", "", "", ""},
-        RecalculationCase{"InfinityMinusInfinity", 10, 1, "1e400", "1e400", "", ""},
-        RecalculationCase{"NegativeZero", 11, 1, "-0", "", "", ""},
-        RecalculationCase{"SmallExponent", 11, 1, "+.5E-3", "", "", "0.0039"}),
+    testing::Values(RecalculationCase{"AllEmpty", 1, 1, "", "", "", ""},
+                    RecalculationCase{"PipeCarbonSteel", 1, 1, "89", "4", "", "8.3849"},
+                    RecalculationCase{"PipeStainless", 1, 2, "89", "4", "", "8.5107"},
+                    RecalculationCase{"PipeLeadUsesInnerDiameter", 1, 5, "20", "3", "", "2.4582"},
+                    RecalculationCase{"PipeWallZero", 1, 1, "89", "0", "", ""},
+                    RecalculationCase{"PipeNegativeWall", 1, 1, "89", "-5", "", ""},
+                    RecalculationCase{"PipeThickWall", 1, 1, "10", "6", "", "0.5919"},
+                    RecalculationCase{"PipeWallIsDiameter", 1, 1, "10", "10", "", ""},
+                    RecalculationCase{"IBeam", 2, 1, "200", "100", "7", "28.0586"},
+                    RecalculationCase{"IBeamMissingWeb", 2, 1, "200", "100", "", ""},
+                    RecalculationCase{"Channel", 3, 1, "100", "48", "5.3", "9.9520"},
+                    RecalculationCase{"EqualAngleEmptyModel", 4, 1, "", "63", "6", "5.7240"},
+                    RecalculationCase{"EqualAngleModelIgnored", 4, 1, "abc", "63", "6", "5.7240"},
+                    RecalculationCase{"EqualAngleHugeModelIgnored", 4, 1, "1e400", "63", "6",
+                                      "5.7240"},
+                    RecalculationCase{"EqualAngleHalfway", 4, 1, "", "75", "5", "5.7638"},
+                    RecalculationCase{"EqualAngleTooThick", 4, 1, "", "10", "20", ""},
+                    RecalculationCase{"UnequalAngleNeedsFirst", 5, 1, "", "50", "6", ""},
+                    RecalculationCase{"FlatBar", 6, 1, "50", "5", "", "1.9625"},
+                    RecalculationCase{"RoundBarWithUnit", 7, 1, "20mm", "", "", "2.4662"},
+                    RecalculationCase{"SquareBar", 8, 1, "20", "", "", "3.1400"},
+                    RecalculationCase{"HexagonBar", 9, 1, "20", "", "", "2.7200"},
+                    RecalculationCase{"HollowHexagon", 10, 1, "25", "8", "", "3.8554"},
+                    RecalculationCase{"HollowHexagonHoleTooWide", 10, 1, "10", "12", "", ""},
+                    RecalculationCase{"Plate", 11, 1, "10", "", "", "78.5000"},
+                    RecalculationCase{"WireTiny", 12, 1, "0.01", "", "", "0.0000"},
+                    RecalculationCase{"WireLikeRoundBar", 12, 1, "20", "", "", "2.4662"},
+                    RecalculationCase{"OneFieldIgnoresOthers", 7, 1, "20", "-1", "abc", "2.4662"},
+                    RecalculationCase{"OverflowingDimension", 8, 1, "1e400", "", "", ""},
+                    RecalculationCase{"OverflowingWeight", 8, 1, "1e200", "", "", ""},
+                    RecalculationCase{"InfinityMinusInfinity", 10, 1, "1e400", "1e400", "", ""},
+                    RecalculationCase{"NegativeZero", 11, 1, "-0", "", "", ""},
+                    RecalculationCase{"SmallExponent", 11, 1, "+.5E-3", "", "", "0.0039"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(RecalculationState, WritesDimensionsEveryRunAndWeightOnlyWhenUsable) {
@@ -114,8 +114,7 @@ TEST(Catalogue, FieldCountsAndChoiceLists) {
         const CategoryInfo& row = catalogueRow(category);
         EXPECT_EQ(row.valueCount, counts[category - 1]) << category;
         EXPECT_EQ(row.hasChoice, category <= 3) << category;
-        EXPECT_EQ(row.resultCaption,
-                  category == kPlate ? "计算单重(kg/m^2):" : "计算单重(kg/m):")
+        EXPECT_EQ(row.resultCaption, category == kPlate ? "计算单重(kg/m^2):" : "计算单重(kg/m):")
             << category;
     }
     EXPECT_EQ(catalogueRow(1).name, "管道");

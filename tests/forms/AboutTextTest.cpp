@@ -14,9 +14,11 @@ TEST(AboutText, SevenLinesJoinedByCarriageReturns) {
     EXPECT_EQ(text.find('\n'), std::string::npos);
     EXPECT_NE(text.front(), '\r');
     EXPECT_NE(text.back(), '\r');
-    EXPECT_EQ(text.rfind("有关常用金属材料理论单重计算程序。\r\r选择类别并给出显示变量，即可计算出对应单重。\r",
-                         0),
-              0U);
+    EXPECT_EQ(
+        text.rfind(
+            "有关常用金属材料理论单重计算程序。\r\r选择类别并给出显示变量，即可计算出对应单重。\r",
+            0),
+        0U);
     const std::string lastLines = "\r\r版本 1.0.5 (1999)";
     EXPECT_EQ(text.substr(text.size() - lastLines.size()), lastLines);
 }

@@ -14,7 +14,7 @@ namespace {
 using Trace = std::vector<std::string>;
 
 class FrmmetalTest : public testing::Test {
-protected:
+  protected:
     FrmmetalTest() : form(window) {
         form.setHandlerTrace([this](std::string_view handler) { trace.emplace_back(handler); });
     }
@@ -46,7 +46,7 @@ TEST_F(FrmmetalTest, PickInFirstFieldCopiesThenRecalculatesOnce) {
     window.userSelect(Control::lItem, 1);  // I-beam, no letter
     trace.clear();
     window.userPick(Control::comvalue1, 5);  // 180
-    const Trace expected = {"comvalue1_Click", "Comvalue2_Change", "comvalue1_Change",
+    const Trace expected = {"comvalue1_Click",  "Comvalue2_Change", "comvalue1_Change",
                             "Comvalue3_Change", "comvalue1_Change", "Comvalue2_Change",
                             "comvalue1_Change"};
     EXPECT_EQ(trace, expected);
@@ -76,7 +76,7 @@ TEST_F(FrmmetalTest, ClickWithNothingSelectedDoesNothing) {
 
 TEST_F(FrmmetalTest, OneFieldCategoryPickCopiesNothing) {
     form.Form_Load();
-    window.userSelect(Control::lItem, 6);  // round bar
+    window.userSelect(Control::lItem, 6);             // round bar
     window.userSetText(Control::Comvalue2, "stale");  // hidden, but a text all the same
     trace.clear();
     window.userPick(Control::comvalue1, 4);  // 20

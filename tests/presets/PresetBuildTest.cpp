@@ -17,7 +17,7 @@ using Items = std::vector<std::string>;
 
 // The three value fields with their captions, held in memory.
 class RecordingFields final : public ValueFields {
-public:
+  public:
     std::array<std::string, 3> captions{"label1", "Label3", "Label6"};
     std::array<std::string, 3> texts{"comvalue1", "", "Combo4"};
     std::array<Items, 3> items;
@@ -41,7 +41,7 @@ public:
         items[index(field)].emplace_back(text);
     }
 
-private:
+  private:
     static std::size_t index(ValueField field) { return static_cast<std::size_t>(field); }
 };
 
@@ -110,8 +110,8 @@ INSTANTIATE_TEST_SUITE_P(
                  1,
                  3,
                  {"外径(mm):", "壁厚(mm):", ""},
-                 {Items{"5", "10", "15", "20", "25", "30", "35", "40", "45", "50", "60", "70",
-                        "80", "90", "100"},
+                 {Items{"5", "10", "15", "20", "25", "30", "35", "40", "45", "50", "60", "70", "80",
+                        "90", "100"},
                   Items{"0.5", "0.75", "1", "1.5", "2", "2.5", "3", "3.5", "4", "4.5", "6", "5"},
                   Items{}}},
         ListCase{"PipeLead",
@@ -127,13 +127,13 @@ INSTANTIATE_TEST_SUITE_P(
                  {"高度(mm):", "腿宽(mm):", "腰厚(mm):"},
                  {Items{"100", "120", "126", "140", "160", "180"},
                   Items{"68", "74", "80", "88", "94"}, Items{"4.5", "5", "5.5", "6", "6.5"}}},
-        ListCase{"ChannelTypeC",
-                 3,
-                 4,
-                 {"高度(mm):", "腿宽(mm):", "腰厚(mm):"},
-                 {Items{"240", "250", "270", "280", "300", "320", "360", "400"},
-                  Items{"82", "86", "89", "92", "100", "104"},
-                  Items{"11", "11.5", "12", "13", "14.5"}}},
+        ListCase{
+            "ChannelTypeC",
+            3,
+            4,
+            {"高度(mm):", "腿宽(mm):", "腰厚(mm):"},
+            {Items{"240", "250", "270", "280", "300", "320", "360", "400"},
+             Items{"82", "86", "89", "92", "100", "104"}, Items{"11", "11.5", "12", "13", "14.5"}}},
         ListCase{"EqualAngle",
                  4,
                  1,
@@ -148,8 +148,8 @@ INSTANTIATE_TEST_SUITE_P(
                  5,
                  1,
                  {"长边宽度(mm):", "短边宽度(mm):", "边厚(mm):"},
-                 {Items{"25", "32", "45", "56", "70", "80", "90", "100", "110", "125", "140",
-                        "160", "180", "200", "250"},
+                 {Items{"25", "32", "45", "56", "70", "80", "90", "100", "110", "125", "140", "160",
+                        "180", "200", "250"},
                   Items{"16", "20", "28", "36", "45", "50", "56", "63", "70", "80", "90", "100",
                         "110", "125", "160"},
                   Items{"3", "4", "3.5", "6", "8", "4.5", "5.5", "10", "12", "6.5", "14", "18",
@@ -196,7 +196,7 @@ TEST(PresetLists, LengthsAndPairing) {
         std::size_t l1, l2, l3;
     };
     const Expected rows[] = {
-        {1, 1, 15, 15, 0}, {1, 3, 15, 14, 0}, {1, 4, 15, 15, 0}, {1, 5, 15, 15, 0},
+        {1, 1, 15, 15, 0}, {1, 3, 15, 14, 0}, {1, 4, 15, 15, 0},  {1, 5, 15, 15, 0},
         {1, 6, 13, 13, 0}, {2, 1, 6, 6, 6},   {2, 2, 15, 15, 15}, {2, 3, 15, 15, 15},
         {2, 4, 9, 9, 9},   {3, 1, 7, 7, 7},   {3, 2, 13, 13, 13}, {3, 3, 13, 13, 13},
         {3, 4, 8, 8, 8},
@@ -221,7 +221,10 @@ TEST(PresetLists, ItemCountsWithRepeatsSkipped) {
         std::size_t n1, n2, n3;
     };
     const Expected rows[] = {
-        {1, 4, 15, 14, 0}, {1, 6, 13, 13, 0}, {2, 2, 15, 12, 12}, {3, 2, 13, 11, 7},
+        {1, 4, 15, 14, 0},
+        {1, 6, 13, 13, 0},
+        {2, 2, 15, 12, 12},
+        {3, 2, 13, 11, 7},
     };
     for (const Expected& e : rows) {
         CalculatorState state = stateFor(e.category, e.choice);

@@ -102,8 +102,8 @@ int main(int argc, char** argv) {
                 ++failures;
                 std::cerr << "object " << i + 1 << " differs\n  expected: "
                           << (i < expected.size() ? expected[i].dump() : "(nothing)")
-                          << "\n  actual:   " << (i < actual.lines.size() ? got.dump() : "(nothing)")
-                          << '\n';
+                          << "\n  actual:   "
+                          << (i < actual.lines.size() ? got.dump() : "(nothing)") << '\n';
                 if (i < expected.size() && i < actual.lines.size()) {
                     const json patch = json::diff(expected[i], got);
                     std::cerr << "  diff:     " << patch.dump() << '\n';

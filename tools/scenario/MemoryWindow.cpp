@@ -9,7 +9,9 @@ bool isList(Control control) {
     return control == Control::lItem || control == Control::Comchoice || isValueField(control);
 }
 
-bool hasText(Control control) { return isValueField(control) || control == Control::Tretunval; }
+bool hasText(Control control) {
+    return isValueField(control) || control == Control::Tretunval;
+}
 
 std::size_t utf8SequenceLength(unsigned char lead) {
     if (lead >= 0xF0U) {
@@ -99,8 +101,8 @@ void MemoryWindow::userSelect(Control control, int position) {
 void MemoryWindow::userType(Control control, std::string_view text) {
     std::size_t i = 0;
     while (i < text.size()) {
-        const std::size_t length = std::min(
-            utf8SequenceLength(static_cast<unsigned char>(text[i])), text.size() - i);
+        const std::size_t length =
+            std::min(utf8SequenceLength(static_cast<unsigned char>(text[i])), text.size() - i);
         data(control).text.append(text.substr(i, length));
         textEdited(control);
         changed(control);
@@ -139,7 +141,9 @@ void MemoryWindow::setCaption(Control control, std::string_view caption) {
     data(control).caption = caption;
 }
 
-void MemoryWindow::setVisible(Control control, bool visible) { data(control).visible = visible; }
+void MemoryWindow::setVisible(Control control, bool visible) {
+    data(control).visible = visible;
+}
 
 void MemoryWindow::addItem(Control control, std::string_view text) {
     requireList(control);

@@ -13,7 +13,7 @@ namespace metalweight {
 // visibility, with the event rules of the real window. It runs the form's handlers
 // without a screen, for the scenario runner and the tests.
 class MemoryWindow final : public WindowLayer {
-public:
+  public:
     struct ControlData {
         std::string caption;  // labels, frame and buttons
         std::string text;     // value fields and Tretunval
@@ -72,7 +72,7 @@ public:
     void showMessage(std::string_view text, std::string_view title) override;
     void endProgram() override { ended_ = true; }
 
-private:
+  private:
     ControlData& data(Control control) { return controls_[static_cast<std::size_t>(control)]; }
     const ControlData& data(Control control) const {
         return controls_[static_cast<std::size_t>(control)];

@@ -15,7 +15,7 @@ using nlohmann::json;
 
 // A command that cannot be carried out; the message says what is wrong.
 class CommandError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -125,8 +125,8 @@ std::vector<json> ScenarioRunner::runLine(std::string_view line, int lineNumber)
         return {json{{"error", error.what()}, {"line", lineNumber}}};
     } catch (const WindowLayerError& error) {
         hadError_ = true;
-        return {json{{"error", std::string("window layer: ") + error.what()},
-                     {"line", lineNumber}}};
+        return {
+            json{{"error", std::string("window layer: ") + error.what()}, {"line", lineNumber}}};
     }
 }
 
@@ -147,7 +147,8 @@ std::vector<json> ScenarioRunner::execute(std::string_view line) {
     if (command == "select") {
         const auto words = splitWords(line, 3);
         expectWordCount(words, 3);
-        const Control control = parseControl(words[1], {Control::lItem, Control::Comchoice}, command);
+        const Control control =
+            parseControl(words[1], {Control::lItem, Control::Comchoice}, command);
         const int position = parsePosition(words[2]);
         requireVisible(control);
         requireEntry(control, position);
@@ -158,7 +159,8 @@ std::vector<json> ScenarioRunner::execute(std::string_view line) {
         const auto words = splitWords(line, 3);
         expectWordCount(words, 3);
         const Control control = parseControl(
-            words[1], {Control::comvalue1, Control::Comvalue2, Control::Comvalue3, Control::Tretunval},
+            words[1],
+            {Control::comvalue1, Control::Comvalue2, Control::Comvalue3, Control::Tretunval},
             command);
         const std::string text = parseText(words[2]);
         requireVisible(control);

@@ -16,7 +16,7 @@ namespace metalweight {
 // Runs scenario commands against the form's handlers over a MemoryWindow: one command
 // a line, one JSON object a line out. Start-up (Form_Load) runs on construction.
 class ScenarioRunner {
-public:
+  public:
     ScenarioRunner();
 
     // Runs one line (1-based number `lineNumber`) and returns what it prints, in order.
@@ -36,7 +36,7 @@ public:
     MemoryWindow& window() { return window_; }
     Frmmetal& form() { return *form_; }
 
-private:
+  private:
     std::vector<nlohmann::json> execute(std::string_view line);
 
     MemoryWindow window_;
