@@ -14,7 +14,7 @@ namespace metalweight {
 class FrmmetalWindowTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void startUpState();
     void keystrokesRecalculateAfterEveryKey();
     void pickFillsPairedFields();
@@ -160,14 +160,12 @@ void FrmmetalWindowTest::visibilityPerCategory() {
 void FrmmetalWindowTest::tabOrder_data() {
     QTest::addColumn<int>("row");
     QTest::addColumn<QStringList>("order");
-    QTest::newRow("pipe, two fields") << 0
-                                      << QStringList{"Comchoice", "comvalue1", "Comvalue2",
-                                                     "Tretunval", "lItem",     "Command1",
-                                                     "Command2",  "Comchoice"};
+    QTest::newRow("pipe, two fields")
+        << 0 << QStringList{"Comchoice", "comvalue1", "Comvalue2", "Tretunval",
+                            "lItem",     "Command1",  "Command2",  "Comchoice"};
     QTest::newRow("I-beam, three fields")
-        << 1
-        << QStringList{"Comchoice", "comvalue1", "Comvalue2", "Tretunval", "lItem",
-                       "Comvalue3", "Command1",  "Command2",  "Comchoice"};
+        << 1 << QStringList{"Comchoice", "comvalue1", "Comvalue2", "Tretunval", "lItem",
+                            "Comvalue3", "Command1",  "Command2",  "Comchoice"};
 }
 
 void FrmmetalWindowTest::tabOrder() {
@@ -260,7 +258,7 @@ void FrmmetalWindowTest::enterInFieldDoesNotEndProgram() {
     QTest::keyClick(w.window.comvalue1, Qt::Key_Enter);
     QTest::qWait(50);
     QVERIFY(!w.ended);
-    QVERIFY(w.trace.empty());  // Enter neither picks an entry nor presses a button
+    QVERIFY(w.trace.empty());                  // Enter neither picks an entry nor presses a button
     QCOMPARE(w.window.comvalue1->count(), 6);  // nor adds one
 }
 

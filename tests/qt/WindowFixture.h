@@ -17,8 +17,7 @@ namespace metalweight {
 // The real window with its layer and handlers, started as the program starts it, with
 // the handlers it runs recorded and the end of the program caught.
 struct RunningWindow {
-    RunningWindow()
-        : layer(window, [this] { ended = true; }), form(layer) {
+    RunningWindow() : layer(window, [this] { ended = true; }), form(layer) {
         form.setHandlerTrace([this](std::string_view handler) { trace.emplace_back(handler); });
         form.Form_Load();
         window.centreOnScreen();
@@ -38,12 +37,15 @@ struct RunningWindow {
 
     // Opens a combo box's drop-down and clicks an entry in it.
     static void pickFromList(QComboBox* combo, int row) {
+        combo->setFocus(Qt::MouseFocusReason);  // the click that opens the list
         combo->showPopup();
         QAbstractItemView* view = combo->view();
         if (!QTest::qWaitForWindowExposed(view->window())) {
             qWarning("the drop-down list did not show");
         }
-        const QRect rect = view->visualRect(view->model()->index(row, 0));
+        const QModelIndex entry = view->model()->index(row, 0);
+        view->scrollTo(entry);  // the list shows ten entries at a time
+        const QRect rect = view->visualRect(entry);
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
     }
 

@@ -81,10 +81,9 @@ QComboBox* makeValueField(QWidget* parent, const char* name, const QString& text
 }  // namespace
 
 FrmmetalWindow::FrmmetalWindow(QWidget* parent)
-    : QWidget(parent,
-              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                  Qt::MSWindowsFixedSizeDialogHint) {
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("Frmmetal"));
     setWindowTitle(QStringLiteral("Frmmetal"));
     setWindowIcon(QIcon(QPixmap(metalweight_xpm)));

@@ -16,7 +16,7 @@ namespace metalweight {
 // scaled with the screen's logical dpi. It holds no logic; QtWindowLayer drives it.
 class FrmmetalWindow final : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit FrmmetalWindow(QWidget* parent = nullptr);
 
     QWidget* widget(Control control) const;

@@ -13,7 +13,9 @@ QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::string toStdString(const QString& text) { return text.toUtf8().toStdString(); }
+std::string toStdString(const QString& text) {
+    return text.toUtf8().toStdString();
+}
 
 // UTF-16 position of character `index` (a Unicode code point) of `text`.
 int utf16Position(const QString& text, int index) {
@@ -54,9 +56,8 @@ void QtWindowLayer::wireUserEvents() {
                 [this, control] { deliver([control](FormEvents& e) { e.entryPicked(control); }); });
         field->installEventFilter(this);
     }
-    connect(window_.Tretunval, &ResultBox::focusEntered, this, [this] {
-        deliver([](FormEvents& e) { e.focusEntered(Control::Tretunval); });
-    });
+    connect(window_.Tretunval, &ResultBox::focusEntered, this,
+            [this] { deliver([](FormEvents& e) { e.focusEntered(Control::Tretunval); }); });
     connect(window_.Command1, &QPushButton::clicked, this,
             [this] { deliver([](FormEvents& e) { e.pressed(Control::Command1); }); });
     connect(window_.Command2, &QPushButton::clicked, this,
@@ -109,7 +110,9 @@ QComboBox* QtWindowLayer::combo(Control control) const {
     }
 }
 
-std::string QtWindowLayer::windowCaption() { return toStdString(window_.windowTitle()); }
+std::string QtWindowLayer::windowCaption() {
+    return toStdString(window_.windowTitle());
+}
 
 void QtWindowLayer::setWindowCaption(std::string_view caption) {
     window_.setWindowTitle(toQString(caption));

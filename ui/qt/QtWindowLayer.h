@@ -20,7 +20,7 @@ namespace metalweight {
 // exactly once; the signals Qt emits for it run nothing.
 class QtWindowLayer final : public QObject, public WindowLayer {
     Q_OBJECT
-public:
+  public:
     // How the program ends; by default the application's event loop is left.
     using Ender = std::function<void()>;
 
@@ -42,10 +42,10 @@ public:
     void showMessage(std::string_view text, std::string_view title) override;
     void endProgram() override;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     // Runs a handler for a user action; a failing window call ends it there.
     void deliver(const std::function<void(FormEvents&)>& handler);
     QComboBox* combo(Control control) const;

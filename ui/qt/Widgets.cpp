@@ -42,6 +42,11 @@ QItemSelectionModel::SelectionFlags CategoryList::selectionCommand(const QModelI
 
 void ResultBox::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
+    // The focus coming back when the window is activated again or a drop-down list
+    // closes is no move of the user's into the box.
+    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason) {
+        return;
+    }
     keepSelectionOnPress_ = event->reason() == Qt::MouseFocusReason;
     emit focusEntered();
 }

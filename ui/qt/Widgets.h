@@ -10,39 +10,41 @@ namespace metalweight {
 // by mouse or keyboard, also a click on the entry that is already selected.
 class CategoryList final : public QListWidget {
     Q_OBJECT
-public:
+  public:
     explicit CategoryList(QWidget* parent);
 
     // Sets the selected entry without reporting it.
     void selectFromCode(int row);
 
-signals:
+  signals:
     void userSelected();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event) const override;
 
-private:
+  private:
     bool fromCode_ = false;
 };
 
-// The result box. Focus by Tab or by a click selects its whole text: the selection
-// that the focus handler makes survives the mouse press that gave the focus.
+// The result box. It reports the focus the user moves into it (Tab, Shift+Tab, a click,
+// an access key), not the focus it gets back when the window is activated again or a
+// drop-down list closes. The selection that the focus handler makes survives the mouse
+// press that gave the focus, so a click selects the whole result as Tab does.
 class ResultBox final : public QLineEdit {
     Q_OBJECT
-public:
+  public:
     explicit ResultBox(QWidget* parent) : QLineEdit(parent) {}
 
-signals:
+  signals:
     void focusEntered();
 
-protected:
+  protected:
     void focusInEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     bool keepSelectionOnPress_ = false;
 };
 
