@@ -11,3 +11,34 @@ target_compile_options(metalweight_settings INTERFACE
 if(METALWEIGHT_WERROR)
     target_compile_options(metalweight_settings INTERFACE -Werror)
 endif()
+
+# Hardened binaries: position-independent executables, stack protection and full RELRO;
+# checked buffer functions where the optimiser runs (not with the sanitizers, which
+# check more themselves).
+include(CheckPIESupported)
+check_pie_supported()
+set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+target_compile_options(metalweight_settings INTERFACE
+    -fstack-protector-strong -fstack-clash-protection)
+target_link_options(metalweight_settings INTERFACE -Wl,-z,relro -Wl,-z,now)
+if(NOT METALWEIGHT_SANITIZE)
+    target_compile_definitions(metalweight_settings INTERFACE
+        $<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
+endif()
+
+# AddressSanitizer and UndefinedBehaviorSanitizer over everything the project builds.
+if(METALWEIGHT_SANITIZE)
+    target_compile_options(metalweight_settings INTERFACE
+        -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    target_link_options(metalweight_settings INTERFACE -fsanitize=address,undefined)
+endif()
+
+# libFuzzer instrumentation for the libraries the fuzz targets link (clang only).
+if(METALWEIGHT_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+        message(FATAL_ERROR "METALWEIGHT_FUZZ needs clang++")
+    endif()
+    target_compile_options(metalweight_settings INTERFACE
+        -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all)
+    target_link_options(metalweight_settings INTERFACE -fsanitize=address,undefined)
+endif()

@@ -225,9 +225,9 @@ int ScenarioRunner::run(std::istream& in, std::ostream& out) {
     while (!ended() && std::getline(in, line)) {
         ++lineNumber;
         for (const json& printed : runLine(line, lineNumber)) {
-            // Bytes that are not UTF-8 cannot reach the output: every text comes from a
-            // parsed JSON string or from the program itself.
-            out << printed.dump() << '\n';
+            // Texts come from parsed JSON strings and are UTF-8; an error message may
+            // quote a malformed word of the line, whose bytes show as U+FFFD.
+            out << printed.dump(-1, ' ', false, json::error_handler_t::replace) << '\n';
         }
     }
     out.flush();
