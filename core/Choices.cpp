@@ -1,5 +1,6 @@
 #include "Choices.h"
 
+#include <algorithm>
 #include <array>
 
 #include "Catalogue.h"
@@ -7,13 +8,17 @@
 namespace metalweight {
 namespace {
 
-constexpr std::array<std::string_view, std::size(kMaterials)> kMaterialNames = [] {
-    std::array<std::string_view, std::size(kMaterials)> names{};
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        names[i] = kMaterials[i].name;
-    }
+using MaterialNames = std::array<std::string_view, std::size(kMaterials)>;
+
+MaterialNames materialNames() {
+    MaterialNames names{};
+    std::transform(std::begin(kMaterials), std::end(kMaterials), names.begin(),
+                   [](const Material& material) { return material.name; });
     return names;
-}();
+}
+
+// The entries of the material list, in the order of the material table.
+const MaterialNames kMaterialNames = materialNames();
 
 }  // namespace
 

@@ -7,7 +7,8 @@ packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth fonts-noto-cjk locales clang-format
+    xvfb xauth fonts-noto-cjk locales
+    clang clang-format clang-tidy cppcheck libclang-rt-14-dev
 )
 
 missing=()

@@ -25,7 +25,7 @@ class Frmmetal final : public FormEvents, private ValueFields {
     Frmmetal(const Frmmetal&) = delete;
     Frmmetal& operator=(const Frmmetal&) = delete;
 
-    const CalculatorState& state() const { return state_; }
+    [[nodiscard]] const CalculatorState& state() const { return state_; }
     void setHandlerTrace(HandlerTrace trace) { trace_ = std::move(trace); }
 
     // The window was loaded, still hidden.

@@ -32,11 +32,11 @@ class MemoryWindow final : public WindowLayer {
     // The controls as the window creates them, with their stored captions and texts.
     MemoryWindow();
 
-    const ControlData& control(Control control) const { return data(control); }
-    const std::string& caption() const { return caption_; }
-    bool ended() const { return ended_; }
+    [[nodiscard]] const ControlData& control(Control control) const { return data(control); }
+    [[nodiscard]] const std::string& caption() const { return caption_; }
+    [[nodiscard]] bool ended() const { return ended_; }
     // The selected part of Tretunval's text.
-    std::string selectedText(Control control) const;
+    [[nodiscard]] std::string selectedText(Control control) const;
     // The message boxes shown so far, oldest first; taking them empties the list.
     std::vector<Message> takeMessages();
 
@@ -74,7 +74,7 @@ class MemoryWindow final : public WindowLayer {
 
   private:
     ControlData& data(Control control) { return controls_[static_cast<std::size_t>(control)]; }
-    const ControlData& data(Control control) const {
+    [[nodiscard]] const ControlData& data(Control control) const {
         return controls_[static_cast<std::size_t>(control)];
     }
     // A text changed: a value field's list selection and Tretunval's text selection go.

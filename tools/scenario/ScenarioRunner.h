@@ -27,11 +27,11 @@ class ScenarioRunner {
     int run(std::istream& in, std::ostream& out);
 
     // True once the program has ended (Command1 or the close box).
-    bool ended() const { return window_.ended(); }
-    bool hadError() const { return hadError_; }
+    [[nodiscard]] bool ended() const { return window_.ended(); }
+    [[nodiscard]] bool hadError() const { return hadError_; }
 
     // The window and the state, as `dump` prints them.
-    nlohmann::json dump() const;
+    [[nodiscard]] nlohmann::json dump() const;
 
     MemoryWindow& window() { return window_; }
     Frmmetal& form() { return *form_; }

@@ -19,7 +19,7 @@ class FrmmetalWindow final : public QWidget {
   public:
     explicit FrmmetalWindow(QWidget* parent = nullptr);
 
-    QWidget* widget(Control control) const;
+    [[nodiscard]] QWidget* widget(Control control) const;
 
     CategoryList* lItem;
     QGroupBox* Frame1;
@@ -38,7 +38,7 @@ class FrmmetalWindow final : public QWidget {
     QPushButton* Command2;
 
     // Pixels for a length in twips on this window's screen.
-    int pixels(int twips) const;
+    [[nodiscard]] int pixels(int twips) const;
 
     // Centres the window on its screen.
     void centreOnScreen();

@@ -48,7 +48,7 @@ class QtWindowLayer final : public QObject, public WindowLayer {
   private:
     // Runs a handler for a user action; a failing window call ends it there.
     void deliver(const std::function<void(FormEvents&)>& handler);
-    QComboBox* combo(Control control) const;
+    [[nodiscard]] QComboBox* combo(Control control) const;
     void wireUserEvents();
 
     FrmmetalWindow& window_;
