@@ -82,15 +82,20 @@ TEST(LeadingNumberLongText, MegabyteIsReadInLinearTime) {
 }
 
 TEST(LeadingNumberLocale, DecimalPointIsAlwaysAPoint) {
-    // A decimal-comma locale must not change what a text reads as.
-    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
-        GTEST_SKIP() << "de_DE.UTF-8 is not installed";
+    // A decimal-comma or a Chinese locale must not change what a text reads as or how a
+    // weight shows.
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    for (const char* locale : {"de_DE.UTF-8", "zh_CN.UTF-8"}) {
+        if (std::setlocale(LC_ALL, locale) == nullptr) {
+            std::setlocale(LC_ALL, previous.c_str());
+            GTEST_SKIP() << locale << " is not installed";
+        }
+        EXPECT_EQ(readLeadingNumber("12.5"), 12.5) << locale;
+        EXPECT_EQ(readLeadingNumber("1,5"), 1.0) << locale;
+        EXPECT_EQ(formatWeight(1234.5), "1234.5000") << locale;
+        EXPECT_EQ(presetText(0.75), "0.75") << locale;
     }
-    const double value = readLeadingNumber("12.5");
-    const std::string shown = formatWeight(78.5);
-    std::setlocale(LC_ALL, "C");
-    EXPECT_EQ(value, 12.5);
-    EXPECT_EQ(shown, "78.5000");
+    std::setlocale(LC_ALL, previous.c_str());
 }
 
 struct FormatCase {

@@ -2,6 +2,8 @@
 // selecting, visibility, tab order, the About box, ending the program.
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -32,6 +34,8 @@ class FrmmetalWindowTest : public QObject {
     void windowHasFixedSize();
     void focusIntoResultSelectsAll();
     void captionsNameTheirFields();
+    void germanLocaleKeepsDecimalPoint();
+    void pastedMegabyteIsHandled();
 };
 
 void FrmmetalWindowTest::startUpState() {
@@ -312,6 +316,39 @@ void FrmmetalWindowTest::captionsNameTheirFields() {
     QVERIFY(labelled);
     w.clickCategory(6);
     QCOMPARE(name(w.window.comvalue1), QStringLiteral("直径(mm):"));
+}
+
+void FrmmetalWindowTest::germanLocaleKeepsDecimalPoint() {
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    RunningWindow w;
+    QVERIFY(w.waitUntilActive());
+    w.clickCategory(6);  // round bar
+    QTest::keyClicks(w.window.comvalue1, QStringLiteral("12.5"));
+    QCOMPARE(w.window.Tretunval->text(), QStringLiteral("0.9633"));
+    w.clickCategory(11);  // wire: its presets show points too
+    QCOMPARE(w.window.comvalue1->itemText(0), QStringLiteral("0.16"));
+    RunningWindow::pickFromList(w.window.comvalue1, 7);  // 2.8
+    QCOMPARE(w.window.Tretunval->text(), QStringLiteral("0.0483"));
+    QLocale::setDefault(previous);
+}
+
+void FrmmetalWindowTest::pastedMegabyteIsHandled() {
+    RunningWindow w;
+    QVERIFY(w.waitUntilActive());
+    w.clickCategory(10);  // plate
+    QLineEdit* edit = w.window.comvalue1->lineEdit();
+    edit->setFocus();
+    QElapsedTimer timer;
+    timer.start();
+    QApplication::clipboard()->setText(QString(1 << 20, QLatin1Char('7')));
+    QTest::keySequence(edit, QKeySequence::Paste);
+    QCOMPARE(w.window.Tretunval->text(), QString());  // beyond the double range
+    QApplication::clipboard()->setText(QStringLiteral("0.") + QString(1 << 20, QLatin1Char('1')));
+    QTest::keySequence(edit, QKeySequence::SelectAll);
+    QTest::keySequence(edit, QKeySequence::Paste);
+    QCOMPARE(w.window.Tretunval->text(), QStringLiteral("0.8722"));
+    QVERIFY2(timer.elapsed() < 5000, "pasting took too long");
 }
 
 }  // namespace metalweight

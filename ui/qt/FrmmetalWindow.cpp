@@ -1,9 +1,11 @@
 #include "FrmmetalWindow.h"
 
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QScreen>
 #include <QStyle>
 #include <cmath>
+#include <limits>
 
 #include "icons/metalweight.xpm"
 
@@ -74,6 +76,8 @@ QComboBox* makeValueField(QWidget* parent, const char* name, const QString& text
     // The field takes exactly what is typed: no completion, nothing added on Enter.
     combo->setCompleter(nullptr);
     combo->setInsertPolicy(QComboBox::NoInsert);
+    // Any text, of any length, is the field's text; none is cut short.
+    combo->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
     combo->setEditText(text);
     return combo;
 }
@@ -100,6 +104,7 @@ FrmmetalWindow::FrmmetalWindow(QWidget* parent)
     Comvalue3 = makeValueField(Frame1, "Comvalue3", QStringLiteral("Combo4"));
     Tretunval = new ResultBox(Frame1);
     Tretunval->setObjectName(QStringLiteral("Tretunval"));
+    Tretunval->setMaxLength(std::numeric_limits<int>::max());
     Comvalue2 = makeValueField(Frame1, "Comvalue2", QString());
     comvalue1 = makeValueField(Frame1, "comvalue1", QStringLiteral("comvalue1"));
     lName3 = makeLabel(Frame1, "lName3", QStringLiteral("Label6"));
