@@ -9,6 +9,7 @@ packages=(
     nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-noto-cjk locales
     clang clang-format clang-tidy cppcheck libclang-rt-14-dev
+    desktop-file-utils appstream dpkg-dev lintian file
 )
 
 missing=()
