@@ -2,28 +2,38 @@
 # metalweight_settings.
 add_library(metalweight_settings INTERFACE)
 
-target_compile_options(metalweight_settings INTERFACE
-    -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion
-    # Weights must be bit-exact to the formulas: one rounding per operation, no fused
-    # multiply-add, no reassociation.
-    -ffp-contract=off -fno-fast-math)
+if(MSVC)
+    # UTF-8 sources and strict standard C++; /fp:precise keeps every operation rounded
+    # on its own, as the weights require.
+    target_compile_options(metalweight_settings INTERFACE /W4 /permissive- /utf-8 /fp:precise)
+    if(METALWEIGHT_WERROR)
+        target_compile_options(metalweight_settings INTERFACE /WX)
+    endif()
+else()
+    target_compile_options(metalweight_settings INTERFACE
+        -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion
+        # Weights must be bit-exact to the formulas: one rounding per operation, no fused
+        # multiply-add, no reassociation.
+        -ffp-contract=off -fno-fast-math)
+    if(METALWEIGHT_WERROR)
+        target_compile_options(metalweight_settings INTERFACE -Werror)
+    endif()
 
-if(METALWEIGHT_WERROR)
-    target_compile_options(metalweight_settings INTERFACE -Werror)
-endif()
-
-# Hardened binaries: position-independent executables, stack protection and full RELRO;
-# checked buffer functions where the optimiser runs (not with the sanitizers, which
-# check more themselves).
-include(CheckPIESupported)
-check_pie_supported()
-set(CMAKE_POSITION_INDEPENDENT_CODE ON)
-target_compile_options(metalweight_settings INTERFACE
-    -fstack-protector-strong -fstack-clash-protection)
-target_link_options(metalweight_settings INTERFACE -Wl,-z,relro -Wl,-z,now)
-if(NOT METALWEIGHT_SANITIZE)
-    target_compile_definitions(metalweight_settings INTERFACE
-        $<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
+    # Hardened binaries: position-independent executables, stack protection and full
+    # RELRO; checked buffer functions where the optimiser runs (not with the sanitizers,
+    # which check more themselves).
+    include(CheckPIESupported)
+    check_pie_supported()
+    set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+    target_compile_options(metalweight_settings INTERFACE
+        -fstack-protector-strong -fstack-clash-protection)
+    if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
+        target_link_options(metalweight_settings INTERFACE -Wl,-z,relro -Wl,-z,now)
+    endif()
+    if(NOT METALWEIGHT_SANITIZE)
+        target_compile_definitions(metalweight_settings INTERFACE
+            $<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
+    endif()
 endif()
 
 # AddressSanitizer and UndefinedBehaviorSanitizer over everything the project builds.
