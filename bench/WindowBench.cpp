@@ -20,9 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "Frmmetal.h"
-#include "FrmmetalWindow.h"
-#include "QtWindowLayer.h"
+#include "Program.h"
 
 extern char** environ;
 
@@ -56,14 +54,9 @@ int showBareWindow() {
 }
 
 int showCalculator() {
-    FrmmetalWindow window;
-    QtWindowLayer layer(window);
-    Frmmetal form(layer);
-    form.Form_Load();
-    window.centreOnScreen();
-    window.Comchoice->setFocus();
-    window.show();
-    return QTest::qWaitForWindowExposed(&window) ? 0 : 1;
+    Program program;
+    program.start();
+    return QTest::qWaitForWindowExposed(&program.window) ? 0 : 1;
 }
 
 void runChild(benchmark::State& bench, const char* what) {
@@ -97,11 +90,9 @@ BENCHMARK(BM_StartToShown_Calculator)->Unit(benchmark::kMillisecond)->Iterations
 // A digit typed into the wall thickness of a pipe, then taken back: two keystrokes, each
 // recalculated and shown.
 void BM_KeystrokeToResult(benchmark::State& bench) {
-    FrmmetalWindow window;
-    QtWindowLayer layer(window);
-    Frmmetal form(layer);
-    form.Form_Load();
-    window.show();
+    Program program;
+    program.start();
+    FrmmetalWindow& window = program.window;
     if (!QTest::qWaitForWindowExposed(&window)) {
         bench.SkipWithError("window not shown");
         return;

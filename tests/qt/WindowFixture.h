@@ -8,21 +8,16 @@
 #include <string>
 #include <vector>
 
-#include "Frmmetal.h"
-#include "FrmmetalWindow.h"
-#include "QtWindowLayer.h"
+#include "Program.h"
 
 namespace metalweight {
 
 // The real window with its layer and handlers, started as the program starts it, with
 // the handlers it runs recorded and the end of the program caught.
 struct RunningWindow {
-    RunningWindow() : layer(window, [this] { ended = true; }), form(layer) {
+    RunningWindow() : program([this] { ended = true; }) {
         form.setHandlerTrace([this](std::string_view handler) { trace.emplace_back(handler); });
-        form.Form_Load();
-        window.centreOnScreen();
-        window.Comchoice->setFocus();
-        window.show();
+        program.start();
         window.activateWindow();
     }
 
@@ -49,10 +44,11 @@ struct RunningWindow {
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
     }
 
-    FrmmetalWindow window;
     bool ended = false;
-    QtWindowLayer layer;
-    Frmmetal form;
+    Program program;
+    FrmmetalWindow& window = program.window;
+    QtWindowLayer& layer = program.layer;
+    Frmmetal& form = program.form;
     std::vector<std::string> trace;
 };
 

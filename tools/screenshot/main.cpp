@@ -8,9 +8,7 @@
 #include <QTest>
 #include <cstdio>
 
-#include "Frmmetal.h"
-#include "FrmmetalWindow.h"
-#include "QtWindowLayer.h"
+#include "Program.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -18,13 +16,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: metalweight-screenshot OUTPUT.png\n");
         return 2;
     }
-    metalweight::FrmmetalWindow window;
-    metalweight::QtWindowLayer layer(window);
-    metalweight::Frmmetal form(layer);
-    form.Form_Load();
-    window.centreOnScreen();
-    window.Comchoice->setFocus();
-    window.show();
+    metalweight::Program program;
+    program.start();
+    metalweight::FrmmetalWindow& window = program.window;
     if (!QTest::qWaitForWindowExposed(&window)) {
         return 1;
     }

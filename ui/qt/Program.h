@@ -1,0 +1,30 @@
+#pragma once
+
+#include "Frmmetal.h"
+#include "FrmmetalWindow.h"
+#include "QtWindowLayer.h"
+
+namespace metalweight {
+
+// The program as it starts: the window with its controls, the window layer over them,
+// and the handlers that own the calculation state.
+class Program {
+  public:
+    explicit Program(QtWindowLayer::Ender ender = {})
+        : layer(window, std::move(ender)), form(layer) {}
+
+    // Loads the form while the window is hidden, then shows the window centred on the
+    // screen with the focus in the choice list.
+    void start() {
+        form.Form_Load();
+        window.centreOnScreen();
+        window.Comchoice->setFocus();
+        window.show();
+    }
+
+    FrmmetalWindow window;
+    QtWindowLayer layer;
+    Frmmetal form;
+};
+
+}  // namespace metalweight
