@@ -115,7 +115,8 @@ std::vector<json> ScenarioRunner::runLine(std::string_view line, int lineNumber)
     if (!line.empty() && line.back() == '\r') {
         line.remove_suffix(1);
     }
-    if (line.empty() || line.front() == '#') {
+    // Blank lines (white space alone counts as blank) and comments print nothing.
+    if (line.find_first_not_of(" \t") == std::string_view::npos || line.front() == '#') {
         return {};
     }
     try {
