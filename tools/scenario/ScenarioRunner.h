@@ -28,13 +28,9 @@ class ScenarioRunner {
 
     // True once the program has ended (Command1 or the close box).
     [[nodiscard]] bool ended() const { return window_.ended(); }
-    [[nodiscard]] bool hadError() const { return hadError_; }
 
     // The window and the state, as `dump` prints them.
     [[nodiscard]] nlohmann::json dump() const;
-
-    MemoryWindow& window() { return window_; }
-    Frmmetal& form() { return *form_; }
 
   private:
     std::vector<nlohmann::json> execute(std::string_view line);
