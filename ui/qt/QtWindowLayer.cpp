@@ -96,18 +96,11 @@ void QtWindowLayer::deliver(const std::function<void(FormEvents&)>& handler) {
 }
 
 QComboBox* QtWindowLayer::combo(Control control) const {
-    switch (control) {
-        case Control::Comchoice:
-            return window_.Comchoice;
-        case Control::comvalue1:
-            return window_.comvalue1;
-        case Control::Comvalue2:
-            return window_.Comvalue2;
-        case Control::Comvalue3:
-            return window_.Comvalue3;
-        default:
-            throw WindowLayerError(std::string(controlName(control)) + " is no combo box");
+    auto* box = qobject_cast<QComboBox*>(window_.widget(control));
+    if (box == nullptr) {
+        throw WindowLayerError(std::string(controlName(control)) + " is no combo box");
     }
+    return box;
 }
 
 std::string QtWindowLayer::windowCaption() {
