@@ -3,14 +3,15 @@
 // and one pick of an I-beam height.
 #include <benchmark/benchmark.h>
 
+#include <iterator>
 #include <string>
 
-#include "Catalogue.h"
-#include "Choices.h"
-#include "Frmmetal.h"
-#include "MemoryWindow.h"
-#include "NumberText.h"
-#include "Recalculation.h"
+#include "core/Catalogue.h"
+#include "core/Choices.h"
+#include "core/NumberText.h"
+#include "core/Recalculation.h"
+#include "tools/scenario/MemoryWindow.h"
+#include "ui/Frmmetal.h"
 
 namespace metalweight {
 namespace {
@@ -21,11 +22,12 @@ const DimensionTexts kTypicalTexts[] = {
     {"75", "50", "6"}, {"50", "5", ""},     {"20", "", ""},       {"20", "", ""},
     {"20", "", ""},    {"25", "8", ""},     {"10", "", ""},       {"2.8", "", ""},
 };
+static_assert(std::size(kTypicalTexts) == kCategoryCount, "one row per category");
 
 void BM_Recalculate(benchmark::State& bench) {
     const auto category = static_cast<int>(bench.range(0));
     CalculatorState state;
-    applyCategoryStep(state, category - 1);
+    selectCategory(state, static_cast<Category>(category));
     const DimensionTexts& texts = kTypicalTexts[category - 1];
     for (auto _ : bench) {
         std::string result = recalculate(state, texts);

@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "Program.h"
+#include "ui/qt/Program.h"
 
 extern char** environ;
 

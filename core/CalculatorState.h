@@ -9,11 +9,14 @@ namespace metalweight {
 // angles). Entry k of valueList2 and valueList3 belongs to entry k of valueList1.
 using PresetList = std::vector<double>;
 
+// The density factor of carbon steel, 7.85 g/cm³ / 10: what every category starts with.
+inline constexpr double kSteelDensityFactor = 0.785;
+
 // The one record of calculation state, owned by the main window for its whole life.
 // The fields start with the values of category 1 (carbon-steel pipe); start-up selects
 // that category before any input is taken, so nothing is ever read unset.
 struct CalculatorState {
-    double densityFactor = 0.785;
+    double densityFactor = kSteelDensityFactor;
     std::int16_t valueCount = 2;
     std::int16_t category = 1;
     std::int16_t choice = 1;

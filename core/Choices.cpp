@@ -1,9 +1,7 @@
-#include "Choices.h"
+#include "core/Choices.h"
 
 #include <algorithm>
 #include <array>
-
-#include "Catalogue.h"
 
 namespace metalweight {
 namespace {
@@ -45,6 +43,14 @@ void applyMaterialDensity(CalculatorState& state) {
     }
     if (state.choice >= 1 && state.choice <= static_cast<int>(std::size(kMaterials))) {
         state.densityFactor = kMaterials[static_cast<std::size_t>(state.choice - 1)].densityFactor;
+    }
+}
+
+void selectCategory(CalculatorState& state, Category category, int choice) {
+    applyCategoryStep(state, category - 1);
+    if (state.hasChoice) {
+        applyChoice(state, choice - 1);
+        applyMaterialDensity(state);
     }
 }
 

@@ -1,4 +1,8 @@
-#include "Formulas.h"
+#include "core/Formulas.h"
+
+#include <iterator>
+
+#include "core/Choices.h"
 
 namespace metalweight {
 namespace {
@@ -6,16 +10,18 @@ namespace {
 // Single-precision coefficients, widened exactly to double where they are used.
 constexpr float kStainlessAllowance = 1.015F;
 constexpr float kNeutralAllowance = 1.0F;
+// By model type: no letter, a, b, c.
 constexpr float kIBeamCoefficients[] = {3.34F, 3.34F, 2.65F, 2.26F};
 constexpr float kChannelCoefficients[] = {3.26F, 3.26F, 2.44F, 2.24F};
+static_assert(std::size(kIBeamCoefficients) == kTypeC && std::size(kChannelCoefficients) == kTypeC);
 
 constexpr int kDivisor = 100;
 constexpr int kPlateMultiplier = 10;
 
 // Coefficient of model type `choice` (1 to 4); any other choice gives 0, which
 // leaves the web alone.
-double modelCoefficient(const float (&coefficients)[4], int choice) {
-    if (choice < 1 || choice > 4) {
+double modelCoefficient(const float (&coefficients)[kTypeC], int choice) {
+    if (choice < kNoLetter || choice > kTypeC) {
         return 0.0;
     }
     return static_cast<double>(coefficients[choice - 1]);
@@ -41,12 +47,13 @@ double square(double x) {
 double guandaojisuan(const CalculatorState& state, double value1, double value2, double p) {
     double s = 0.0;
     float k = kNeutralAllowance;
-    // Lead is recognised by its density factor, not by the choice.
+    // Lead is recognised by its density factor, not by the choice: its first dimension
+    // is the inner diameter.
     if (p == kLeadDensityFactor) {
         s = value1 + value2;
     } else {
         s = value1 - value2;
-        if (state.choice == 2) {
+        if (state.choice == kStainlessSteel) {
             k = kStainlessAllowance;
         }
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CalculatorState.h"
+#include "core/CalculatorState.h"
 
 // The twelve unit-weight formulas. Dimensions in mm, weights in kg/m (kg/m² for
 // plate). Each formula runs as a fixed sequence of single double operations, in
@@ -10,9 +10,6 @@ namespace metalweight {
 
 // π as the calculator has always used it: seven decimals, not full precision.
 inline constexpr double kPi = 3.1415927;
-// A pipe whose density factor is exactly this is lead: its first dimension is the
-// inner diameter.
-inline constexpr double kLeadDensityFactor = 1.134;
 // Stands in for the density factor in both angle formulas.
 inline constexpr double kAngleConstant = 0.00795;
 // Hexagon area factor (slightly above √3/2 / 100).

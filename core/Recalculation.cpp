@@ -1,10 +1,10 @@
-#include "Recalculation.h"
+#include "core/Recalculation.h"
 
 #include <cmath>
 
-#include "Catalogue.h"
-#include "Formulas.h"
-#include "NumberText.h"
+#include "core/Catalogue.h"
+#include "core/Formulas.h"
+#include "core/NumberText.h"
 
 namespace metalweight {
 namespace {
@@ -38,7 +38,7 @@ double sectionWeight(const CalculatorState& state) {
     const double d2 = state.dimension2;
     const double d3 = state.dimension3;
     const double p = state.densityFactor;
-    switch (state.category) {
+    switch (categoryOf(state)) {
         case kPipe:
             return guandaojisuan(state, d1, d2, p);
         case kIBeam:
@@ -62,9 +62,9 @@ double sectionWeight(const CalculatorState& state) {
             return hollowHexagonBarWeight(d1, d2, p);
         case kPlate:
             return plateWeight(d1, p);
-        default:
-            return 0.0;
     }
+    // A number outside the catalogue has no section.
+    return 0.0;
 }
 
 std::string recalculate(CalculatorState& state, const DimensionTexts& texts) {

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "CalculatorState.h"
+#include "core/CalculatorState.h"
 
 namespace metalweight {
 

@@ -11,9 +11,9 @@
 #include <string>
 #include <string_view>
 
-#include "Catalogue.h"
-#include "Choices.h"
-#include "Recalculation.h"
+#include "core/Catalogue.h"
+#include "core/Choices.h"
+#include "core/Recalculation.h"
 
 namespace {
 
@@ -38,22 +38,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const int category = data[0] % kCategoryCount + 1;
-    const int choice = (data[0] / kCategoryCount) % 6 + 1;
+    const int choice = (data[0] / kCategoryCount) % kAluminium + 1;
     const std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);
     const std::size_t first = rest.find('\xFF');
     const std::size_t second =
         first == std::string_view::npos ? std::string_view::npos : rest.find('\xFF', first + 1);
     const DimensionTexts texts{
         rest.substr(0, first),
-        first == std::string_view::npos ? std::string_view() : rest.substr(first + 1, second - first - 1),
+        first == std::string_view::npos ? std::string_view()
+                                        : rest.substr(first + 1, second - first - 1),
         second == std::string_view::npos ? std::string_view() : rest.substr(second + 1)};
 
     CalculatorState state;
-    applyCategoryStep(state, category - 1);
-    if (state.hasChoice) {
-        applyChoice(state, category == kPipe ? choice - 1 : (choice - 1) % 4);
-        applyMaterialDensity(state);
-    }
+    const auto key = static_cast<Category>(category);
+    selectCategory(state, key, key == kPipe ? choice : (choice - 1) % kTypeC + 1);
     const std::string result = recalculate(state, texts);
     if (!result.empty() && !isWeightText(result)) {
         std::abort();

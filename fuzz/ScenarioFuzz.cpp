@@ -8,7 +8,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "ScenarioRunner.h"
+#include "tools/scenario/ScenarioRunner.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));

@@ -1,4 +1,8 @@
-#include "DimensionPresets.h"
+#include "presets/DimensionPresets.h"
+
+#include <iterator>
+
+#include "core/Choices.h"
 
 namespace metalweight {
 namespace {
@@ -30,6 +34,7 @@ constexpr PresetRow kPipeRows[] = {
     {kPipeLeadInner, kPipeLeadWall, {}},            // lead and lead alloys
     {kPipeAluminiumOuter, kPipeAluminiumWall, {}},  // aluminium and aluminium alloys
 };
+static_assert(std::size(kPipeRows) == kAluminium, "one row per pipe material");
 
 // I-beams by model type: heights, leg widths, web thicknesses.
 constexpr double kIBeamPlainHeight[] = {100, 120, 126, 140, 160, 180};
@@ -56,6 +61,7 @@ constexpr PresetRow kIBeamRows[] = {
     {kIBeamABHeight, kIBeamBLeg, kIBeamBWeb},
     {kIBeamCHeight, kIBeamCLeg, kIBeamCWeb},
 };
+static_assert(std::size(kIBeamRows) == kTypeC, "one row per model type");
 
 // Channels by model type: heights, leg widths, web thicknesses.
 constexpr double kChannelPlainHeight[] = {50, 63, 65, 80, 100, 120, 126};
@@ -78,6 +84,7 @@ constexpr PresetRow kChannelRows[] = {
     {kChannelABHeight, kChannelBLeg, kChannelBWeb},
     {kChannelCHeight, kChannelCLeg, kChannelCWeb},
 };
+static_assert(std::size(kChannelRows) == kTypeC, "one row per model type");
 
 // Equal-leg angles: the model number is the leg width in cm.
 constexpr double kEqualAngleModel[] = {2,   2.2, 2.5, 3,    3.2, 4,  5, 6.3,
@@ -126,41 +133,40 @@ constexpr std::string_view kBeamCaptions[] = {"高度(mm):", "腿宽(mm):", "腰
 
 }  // namespace
 
-DimensionPresets dimensionPresets(int category, int choice) {
+DimensionPresets dimensionPresets(Category category, int choice) {
     switch (category) {
-        case 1:
-            return {{choice == 5 ? "内径(mm):" : "外径(mm):", "壁厚(mm):", ""},
+        case kPipe:
+            return {{choice == kLead ? "内径(mm):" : "外径(mm):", "壁厚(mm):", ""},
                     rowByChoice(kPipeRows, choice),
                     2};
-        case 2:
+        case kIBeam:
             return {{kBeamCaptions[0], kBeamCaptions[1], kBeamCaptions[2]},
                     rowByChoice(kIBeamRows, choice),
                     3};
-        case 3:
+        case kChannel:
             return {{kBeamCaptions[0], kBeamCaptions[1], kBeamCaptions[2]},
                     rowByChoice(kChannelRows, choice),
                     3};
-        case 4:
+        case kEqualAngle:
             return {{"型号:", "边宽(mm):", "边厚(mm):"}, &kEqualAngleRow, 3};
-        case 5:
+        case kUnequalAngle:
             return {{"长边宽度(mm):", "短边宽度(mm):", "边厚(mm):"}, &kUnequalAngleRow, 3};
-        case 6:
+        case kFlatBar:
             return {{"宽度(mm):", "厚度(mm):", ""}, &kFlatBarRow, 2};
-        case 7:
+        case kRoundBar:
             return {{"直径(mm):", "", ""}, &kBarRow, 1};
-        case 8:
+        case kSquareBar:
             return {{"边长(mm):", "", ""}, &kBarRow, 1};
-        case 9:
+        case kHexagonBar:
             return {{"对边距离(mm):", "", ""}, &kBarRow, 1};
-        case 10:
+        case kHollowHexagonBar:
             return {{"内切圆直径(mm):", "芯孔直径(mm):", ""}, &kHollowHexagonRow, 2};
-        case 11:
+        case kPlate:
             return {{"厚度(mm):", "", ""}, &kPlateRow, 1};
-        case 12:
+        case kWire:
             return {{"直径(mm):", "", ""}, &kWireRow, 1};
-        default:
-            return {{"", "", ""}, nullptr, 0};
     }
+    return {{"", "", ""}, nullptr, 0};
 }
 
 }  // namespace metalweight

@@ -4,6 +4,8 @@
 #include <span>
 #include <string_view>
 
+#include "core/Catalogue.h"
+
 // The fixed table of field captions and preset dimension lists, by category and, for
 // pipes, I-beams and channels, by choice.
 namespace metalweight {
@@ -26,8 +28,8 @@ struct DimensionPresets {
     int listsBuilt;
 };
 
-// The entry for a category (1 to 12) and choice. A category outside 1 to 12 gives
-// three empty captions and no row.
-DimensionPresets dimensionPresets(int category, int choice);
+// The entry for a category and choice. A number outside the catalogue gives three empty
+// captions and no row.
+DimensionPresets dimensionPresets(Category category, int choice);
 
 }  // namespace metalweight

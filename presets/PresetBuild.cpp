@@ -1,7 +1,7 @@
-#include "PresetBuild.h"
+#include "presets/PresetBuild.h"
 
-#include "DimensionPresets.h"
-#include "NumberText.h"
+#include "core/NumberText.h"
+#include "presets/DimensionPresets.h"
 
 namespace metalweight {
 namespace {
@@ -29,7 +29,7 @@ void ComboxAdd_Fornext(ValueFields& fields, ValueField Ocombox, const PresetList
 }
 
 void writevalues(CalculatorState& state, ValueFields& fields) {
-    const DimensionPresets presets = dimensionPresets(state.category, state.choice);
+    const DimensionPresets presets = dimensionPresets(categoryOf(state), state.choice);
     if (presets.row != nullptr) {
         state.valueList1 = toList(presets.row->list1);
         if (presets.listsBuilt >= 2) {

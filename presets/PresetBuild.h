@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CalculatorState.h"
-#include "ValueFields.h"
+#include "core/CalculatorState.h"
+#include "presets/ValueFields.h"
 
 namespace metalweight {
 

@@ -10,12 +10,12 @@ scripts/install-deps.sh
 jobs=$(nproc)
 
 echo "== release build"
-scripts/build.sh -DMETALWEIGHT_WERROR=ON
+scripts/build.sh -DMETALWEIGHT_WERROR=ON -DMETALWEIGHT_BUILD_TESTS=ON -DMETALWEIGHT_BUILD_BENCH=ON
 (cd build && ctest --output-on-failure --parallel "$jobs")
 
 echo "== sanitizer build"
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DMETALWEIGHT_SANITIZE=ON \
-    -DMETALWEIGHT_BUILD_BENCH=OFF -DMETALWEIGHT_WERROR=ON >/dev/null
+    -DMETALWEIGHT_BUILD_TESTS=ON -DMETALWEIGHT_BUILD_BENCH=OFF -DMETALWEIGHT_WERROR=ON >/dev/null
 cmake --build build-sanitize --parallel "$jobs"
 (cd build-sanitize && ctest --output-on-failure --parallel "$jobs" -E "clang_format|cppcheck")
 

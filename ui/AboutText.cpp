@@ -1,6 +1,6 @@
-#include "AboutText.h"
+#include "ui/AboutText.h"
 
-#include "Version.h"
+#include "ui/Version.h"
 
 namespace metalweight {
 

@@ -1,13 +1,13 @@
-#include "Frmmetal.h"
+#include "ui/Frmmetal.h"
 
 #include <string>
 
-#include "AboutText.h"
-#include "Catalogue.h"
-#include "Choices.h"
-#include "NumberText.h"
-#include "PresetBuild.h"
-#include "Recalculation.h"
+#include "core/Catalogue.h"
+#include "core/Choices.h"
+#include "core/NumberText.h"
+#include "core/Recalculation.h"
+#include "presets/PresetBuild.h"
+#include "ui/AboutText.h"
 
 namespace metalweight {
 namespace {

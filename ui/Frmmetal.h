@@ -3,9 +3,9 @@
 #include <functional>
 #include <string_view>
 
-#include "CalculatorState.h"
-#include "ValueFields.h"
-#include "WindowLayer.h"
+#include "core/CalculatorState.h"
+#include "presets/ValueFields.h"
+#include "ui/WindowLayer.h"
 
 namespace metalweight {
 

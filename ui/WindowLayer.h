@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "Control.h"
+#include "ui/Control.h"
 
 namespace metalweight {
 

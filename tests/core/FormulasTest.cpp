@@ -3,8 +3,8 @@
 
 #include <cmath>
 
-#include "Formulas.h"
-#include "Recalculation.h"
+#include "core/Formulas.h"
+#include "core/Recalculation.h"
 
 namespace metalweight {
 namespace {

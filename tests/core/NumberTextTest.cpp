@@ -7,7 +7,7 @@
 #include <limits>
 #include <string>
 
-#include "NumberText.h"
+#include "core/NumberText.h"
 
 namespace metalweight {
 namespace {

@@ -1,26 +1,25 @@
 // The recalculation: from the three field texts and the state to the result text.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
 
-#include "Catalogue.h"
-#include "Choices.h"
-#include "Recalculation.h"
+#include "core/Catalogue.h"
+#include "core/Choices.h"
+#include "core/Recalculation.h"
 
 namespace metalweight {
 namespace {
 
-CalculatorState stateFor(int category, int choice = 1) {
+CalculatorState stateFor(Category category, int choice = 1) {
     CalculatorState state;
-    applyCategoryStep(state, category - 1);
-    applyChoice(state, choice - 1);
-    applyMaterialDensity(state);
+    selectCategory(state, category, choice);
     return state;
 }
 
 struct RecalculationCase {
     const char* name;
-    int category;
+    Category category;
     int choice;
     const char* first;
     const char* second;
@@ -38,39 +37,40 @@ TEST_P(Recalculation, ShowsExpectedText) {
 
 INSTANTIATE_TEST_SUITE_P(
     Core, Recalculation,
-    testing::Values(RecalculationCase{"AllEmpty", 1, 1, "", "", "", ""},
-                    RecalculationCase{"PipeCarbonSteel", 1, 1, "89", "4", "", "8.3849"},
-                    RecalculationCase{"PipeStainless", 1, 2, "89", "4", "", "8.5107"},
-                    RecalculationCase{"PipeLeadUsesInnerDiameter", 1, 5, "20", "3", "", "2.4582"},
-                    RecalculationCase{"PipeWallZero", 1, 1, "89", "0", "", ""},
-                    RecalculationCase{"PipeNegativeWall", 1, 1, "89", "-5", "", ""},
-                    RecalculationCase{"PipeThickWall", 1, 1, "10", "6", "", "0.5919"},
-                    RecalculationCase{"PipeWallIsDiameter", 1, 1, "10", "10", "", ""},
-                    RecalculationCase{"IBeam", 2, 1, "200", "100", "7", "28.0586"},
-                    RecalculationCase{"IBeamMissingWeb", 2, 1, "200", "100", "", ""},
-                    RecalculationCase{"Channel", 3, 1, "100", "48", "5.3", "9.9520"},
-                    RecalculationCase{"EqualAngleEmptyModel", 4, 1, "", "63", "6", "5.7240"},
-                    RecalculationCase{"EqualAngleModelIgnored", 4, 1, "abc", "63", "6", "5.7240"},
-                    RecalculationCase{"EqualAngleHugeModelIgnored", 4, 1, "1e400", "63", "6",
-                                      "5.7240"},
-                    RecalculationCase{"EqualAngleHalfway", 4, 1, "", "75", "5", "5.7638"},
-                    RecalculationCase{"EqualAngleTooThick", 4, 1, "", "10", "20", ""},
-                    RecalculationCase{"UnequalAngleNeedsFirst", 5, 1, "", "50", "6", ""},
-                    RecalculationCase{"FlatBar", 6, 1, "50", "5", "", "1.9625"},
-                    RecalculationCase{"RoundBarWithUnit", 7, 1, "20mm", "", "", "2.4662"},
-                    RecalculationCase{"SquareBar", 8, 1, "20", "", "", "3.1400"},
-                    RecalculationCase{"HexagonBar", 9, 1, "20", "", "", "2.7200"},
-                    RecalculationCase{"HollowHexagon", 10, 1, "25", "8", "", "3.8554"},
-                    RecalculationCase{"HollowHexagonHoleTooWide", 10, 1, "10", "12", "", ""},
-                    RecalculationCase{"Plate", 11, 1, "10", "", "", "78.5000"},
-                    RecalculationCase{"WireTiny", 12, 1, "0.01", "", "", "0.0000"},
-                    RecalculationCase{"WireLikeRoundBar", 12, 1, "20", "", "", "2.4662"},
-                    RecalculationCase{"OneFieldIgnoresOthers", 7, 1, "20", "-1", "abc", "2.4662"},
-                    RecalculationCase{"OverflowingDimension", 8, 1, "1e400", "", "", ""},
-                    RecalculationCase{"OverflowingWeight", 8, 1, "1e200", "", "", ""},
-                    RecalculationCase{"InfinityMinusInfinity", 10, 1, "1e400", "1e400", "", ""},
-                    RecalculationCase{"NegativeZero", 11, 1, "-0", "", "", ""},
-                    RecalculationCase{"SmallExponent", 11, 1, "+.5E-3", "", "", "0.0039"}),
+    testing::Values(
+        RecalculationCase{"AllEmpty", kPipe, 1, "", "", "", ""},
+        RecalculationCase{"PipeCarbonSteel", kPipe, 1, "89", "4", "", "8.3849"},
+        RecalculationCase{"PipeStainless", kPipe, 2, "89", "4", "", "8.5107"},
+        RecalculationCase{"PipeLeadUsesInnerDiameter", kPipe, 5, "20", "3", "", "2.4582"},
+        RecalculationCase{"PipeWallZero", kPipe, 1, "89", "0", "", ""},
+        RecalculationCase{"PipeNegativeWall", kPipe, 1, "89", "-5", "", ""},
+        RecalculationCase{"PipeThickWall", kPipe, 1, "10", "6", "", "0.5919"},
+        RecalculationCase{"PipeWallIsDiameter", kPipe, 1, "10", "10", "", ""},
+        RecalculationCase{"IBeam", kIBeam, 1, "200", "100", "7", "28.0586"},
+        RecalculationCase{"IBeamMissingWeb", kIBeam, 1, "200", "100", "", ""},
+        RecalculationCase{"Channel", kChannel, 1, "100", "48", "5.3", "9.9520"},
+        RecalculationCase{"EqualAngleEmptyModel", kEqualAngle, 1, "", "63", "6", "5.7240"},
+        RecalculationCase{"EqualAngleModelIgnored", kEqualAngle, 1, "abc", "63", "6", "5.7240"},
+        RecalculationCase{"EqualAngleHugeModelIgnored", kEqualAngle, 1, "1e400", "63", "6",
+                          "5.7240"},
+        RecalculationCase{"EqualAngleHalfway", kEqualAngle, 1, "", "75", "5", "5.7638"},
+        RecalculationCase{"EqualAngleTooThick", kEqualAngle, 1, "", "10", "20", ""},
+        RecalculationCase{"UnequalAngleNeedsFirst", kUnequalAngle, 1, "", "50", "6", ""},
+        RecalculationCase{"FlatBar", kFlatBar, 1, "50", "5", "", "1.9625"},
+        RecalculationCase{"RoundBarWithUnit", kRoundBar, 1, "20mm", "", "", "2.4662"},
+        RecalculationCase{"SquareBar", kSquareBar, 1, "20", "", "", "3.1400"},
+        RecalculationCase{"HexagonBar", kHexagonBar, 1, "20", "", "", "2.7200"},
+        RecalculationCase{"HollowHexagon", kHollowHexagonBar, 1, "25", "8", "", "3.8554"},
+        RecalculationCase{"HollowHexagonHoleTooWide", kHollowHexagonBar, 1, "10", "12", "", ""},
+        RecalculationCase{"Plate", kPlate, 1, "10", "", "", "78.5000"},
+        RecalculationCase{"WireTiny", kWire, 1, "0.01", "", "", "0.0000"},
+        RecalculationCase{"WireLikeRoundBar", kWire, 1, "20", "", "", "2.4662"},
+        RecalculationCase{"OneFieldIgnoresOthers", kRoundBar, 1, "20", "-1", "abc", "2.4662"},
+        RecalculationCase{"OverflowingDimension", kSquareBar, 1, "1e400", "", "", ""},
+        RecalculationCase{"OverflowingWeight", kSquareBar, 1, "1e200", "", "", ""},
+        RecalculationCase{"InfinityMinusInfinity", kHollowHexagonBar, 1, "1e400", "1e400", "", ""},
+        RecalculationCase{"NegativeZero", kPlate, 1, "-0", "", "", ""},
+        RecalculationCase{"SmallExponent", kPlate, 1, "+.5E-3", "", "", "0.0039"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(RecalculationState, WritesDimensionsEveryRunAndWeightOnlyWhenUsable) {
@@ -110,6 +110,7 @@ TEST(CategoryStep, ResetsDensityAndKeepsChoice) {
 
 TEST(Catalogue, FieldCountsAndChoiceLists) {
     const int counts[] = {2, 3, 3, 3, 3, 2, 1, 1, 1, 2, 1, 1};
+    static_assert(std::size(counts) == kCategoryCount, "one field count per category");
     for (int category = 1; category <= kCategoryCount; ++category) {
         const CategoryInfo& row = catalogueRow(category);
         EXPECT_EQ(row.valueCount, counts[category - 1]) << category;
@@ -118,7 +119,7 @@ TEST(Catalogue, FieldCountsAndChoiceLists) {
             << category;
     }
     EXPECT_EQ(catalogueRow(1).name, "管道");
-    EXPECT_EQ(catalogueRow(12).name, "钢丝");
+    EXPECT_EQ(catalogueRow(kWire).name, "钢丝");
 }
 
 TEST(MaterialStep, EveryMaterialSetsItsFactorAndOnlyLeadIsLead) {
@@ -131,7 +132,7 @@ TEST(MaterialStep, EveryMaterialSetsItsFactorAndOnlyLeadIsLead) {
 }
 
 TEST(MaterialStep, BeamsKeepDefaultFactor) {
-    for (const int category : {kIBeam, kChannel}) {
+    for (const Category category : {kIBeam, kChannel}) {
         for (int choice = 1; choice <= 4; ++choice) {
             EXPECT_EQ(stateFor(category, choice).densityFactor, 0.785);
         }

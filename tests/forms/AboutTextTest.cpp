@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "AboutText.h"
+#include "ui/AboutText.h"
 
 namespace metalweight {
 namespace {

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "Catalogue.h"
-#include "Choices.h"
-#include "Frmmetal.h"
-#include "MemoryWindow.h"
-#include "Recalculation.h"
+#include "core/Catalogue.h"
+#include "core/Choices.h"
+#include "core/Recalculation.h"
+#include "tools/scenario/MemoryWindow.h"
+#include "ui/Frmmetal.h"
 
 namespace metalweight {
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "Frmmetal.h"
-#include "MemoryWindow.h"
+#include "tools/scenario/MemoryWindow.h"
+#include "ui/Frmmetal.h"
 
 namespace metalweight {
 namespace {

@@ -6,8 +6,8 @@
 #include <limits>
 #include <string>
 
-#include "Frmmetal.h"
-#include "MemoryWindow.h"
+#include "tools/scenario/MemoryWindow.h"
+#include "ui/Frmmetal.h"
 
 namespace metalweight {
 namespace {

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks what landed; then builds the
 # Debian package and the tarball with CPack and checks their fields and contents.
-#   check-install.sh BUILD_DIR WORK_DIR
+#   check-install.sh BUILD_DIR WORK_DIR VERSION
 set -u
 build=$1
 work=$2
+version=$3
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 check() { [ -e "$1" ] || fail "missing $1"; }
@@ -48,7 +49,7 @@ if [ -z "$deb" ]; then
     fail "no .deb"
 else
     [ "$(dpkg-deb -f "$deb" Package)" = metalweight ] || fail "package name"
-    [ "$(dpkg-deb -f "$deb" Version)" = 1.0.5-1 ] || fail "package version"
+    [ "$(dpkg-deb -f "$deb" Version)" = "$version-1" ] || fail "package version"
     [ "$(dpkg-deb -f "$deb" Section)" = math ] || fail "package section"
     dpkg-deb -f "$deb" Depends | grep -q "libqt6widgets6" || fail "dependencies not found"
     dpkg-deb -f "$deb" Description | grep -q "unit weight" || fail "description"

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "Catalogue.h"
-#include "Choices.h"
-#include "DimensionPresets.h"
-#include "PresetBuild.h"
+#include "core/Catalogue.h"
+#include "core/Choices.h"
+#include "presets/DimensionPresets.h"
+#include "presets/PresetBuild.h"
 
 namespace metalweight {
 namespace {
@@ -21,7 +21,6 @@ class RecordingFields final : public ValueFields {
     std::array<std::string, 3> captions{"label1", "Label3", "Label6"};
     std::array<std::string, 3> texts{"comvalue1", "", "Combo4"};
     std::array<Items, 3> items;
-    int itemReads = 0;
 
     void setFieldCaption(ValueField field, std::string_view caption) override {
         captions[index(field)] = caption;
@@ -31,7 +30,6 @@ class RecordingFields final : public ValueFields {
         texts[index(field)].clear();
     }
     std::string fieldItemText(ValueField field, int position) override {
-        ++itemReads;
         const Items& list = items[index(field)];
         return static_cast<std::size_t>(position) < list.size()
                    ? list[static_cast<std::size_t>(position)]
@@ -45,10 +43,9 @@ class RecordingFields final : public ValueFields {
     static std::size_t index(ValueField field) { return static_cast<std::size_t>(field); }
 };
 
-CalculatorState stateFor(int category, int choice = 1) {
+CalculatorState stateFor(Category category, int choice = 1) {
     CalculatorState state;
-    applyCategoryStep(state, category - 1);
-    applyChoice(state, choice - 1);
+    selectCategory(state, category, choice);
     return state;
 }
 
@@ -80,7 +77,7 @@ TEST(ComboxAddFornext, AppendsWithoutClearingOrTouchingText) {
 
 struct ListCase {
     const char* name;
-    int category;
+    Category category;
     int choice;
     std::array<const char*, 3> captions;
     std::array<Items, 3> items;
@@ -107,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
     Presets, PresetBuild,
     testing::Values(
         ListCase{"PipeCopper",
-                 1,
+                 kPipe,
                  3,
                  {"外径(mm):", "壁厚(mm):", ""},
                  {Items{"5", "10", "15", "20", "25", "30", "35", "40", "45", "50", "60", "70", "80",
@@ -115,27 +112,27 @@ INSTANTIATE_TEST_SUITE_P(
                   Items{"0.5", "0.75", "1", "1.5", "2", "2.5", "3", "3.5", "4", "4.5", "6", "5"},
                   Items{}}},
         ListCase{"PipeLead",
-                 1,
+                 kPipe,
                  5,
                  {"内径(mm):", "壁厚(mm):", ""},
                  {Items{"5", "10", "20", "30", "40", "50", "60", "70", "80", "90", "125", "150",
                         "180", "200", "230"},
                   Items{"2", "3", "4", "5", "6", "7", "8", "9", "10", "12"}, Items{}}},
         ListCase{"IBeamPlain",
-                 2,
+                 kIBeam,
                  1,
                  {"高度(mm):", "腿宽(mm):", "腰厚(mm):"},
                  {Items{"100", "120", "126", "140", "160", "180"},
                   Items{"68", "74", "80", "88", "94"}, Items{"4.5", "5", "5.5", "6", "6.5"}}},
         ListCase{
             "ChannelTypeC",
-            3,
+            kChannel,
             4,
             {"高度(mm):", "腿宽(mm):", "腰厚(mm):"},
             {Items{"240", "250", "270", "280", "300", "320", "360", "400"},
              Items{"82", "86", "89", "92", "100", "104"}, Items{"11", "11.5", "12", "13", "14.5"}}},
         ListCase{"EqualAngle",
-                 4,
+                 kEqualAngle,
                  1,
                  {"型号:", "边宽(mm):", "边厚(mm):"},
                  {Items{"2", "2.2", "2.5", "3", "3.2", "4", "5", "6.3", "7.5", "9", "10", "12.5",
@@ -145,7 +142,7 @@ INSTANTIATE_TEST_SUITE_P(
                   Items{"3", "4", "5", "3.5", "6", "4.5", "7", "8", "9", "5.5", "10", "18", "22",
                         "25", "30"}}},
         ListCase{"UnequalAngle",
-                 5,
+                 kUnequalAngle,
                  1,
                  {"长边宽度(mm):", "短边宽度(mm):", "边厚(mm):"},
                  {Items{"25", "32", "45", "56", "70", "80", "90", "100", "110", "125", "140", "160",
@@ -155,7 +152,7 @@ INSTANTIATE_TEST_SUITE_P(
                   Items{"3", "4", "3.5", "6", "8", "4.5", "5.5", "10", "12", "6.5", "14", "18",
                         "20", "16", "9"}}},
         ListCase{"FlatBar",
-                 6,
+                 kFlatBar,
                  1,
                  {"宽度(mm):", "厚度(mm):", ""},
                  {Items{"25", "30", "36", "45", "50", "56", "63", "65", "70", "75", "80", "100",
@@ -163,11 +160,12 @@ INSTANTIATE_TEST_SUITE_P(
                   Items{"4", "5", "6", "7", "8", "9", "10", "12", "14", "16", "18", "20", "22",
                         "25", "30"},
                   Items{}}},
-        ListCase{"RoundBar", 7, 1, {"直径(mm):", "", ""}, {kBarSizes, Items{}, Items{}}},
-        ListCase{"SquareBar", 8, 1, {"边长(mm):", "", ""}, {kBarSizes, Items{}, Items{}}},
-        ListCase{"HexagonBar", 9, 1, {"对边距离(mm):", "", ""}, {kBarSizes, Items{}, Items{}}},
+        ListCase{"RoundBar", kRoundBar, 1, {"直径(mm):", "", ""}, {kBarSizes, Items{}, Items{}}},
+        ListCase{"SquareBar", kSquareBar, 1, {"边长(mm):", "", ""}, {kBarSizes, Items{}, Items{}}},
+        ListCase{
+            "HexagonBar", kHexagonBar, 1, {"对边距离(mm):", "", ""}, {kBarSizes, Items{}, Items{}}},
         ListCase{"HollowHexagonBar",
-                 10,
+                 kHollowHexagonBar,
                  1,
                  {"内切圆直径(mm):", "芯孔直径(mm):", ""},
                  {kBarSizes,
@@ -175,14 +173,14 @@ INSTANTIATE_TEST_SUITE_P(
                         "20", "25"},
                   Items{}}},
         ListCase{"Plate",
-                 11,
+                 kPlate,
                  1,
                  {"厚度(mm):", "", ""},
                  {Items{"0.2", "0.7", "1", "1.5", "2.5", "3", "3.5", "4", "4.5", "5", "32", "48",
                         "70", "110", "130"},
                   Items{}, Items{}}},
         ListCase{"Wire",
-                 12,
+                 kWire,
                  1,
                  {"直径(mm):", "", ""},
                  {Items{"0.16", "0.3", "0.45", "0.55", "0.7", "0.9", "1", "2.8", "3.5", "4.5",
@@ -192,14 +190,16 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PresetLists, LengthsAndPairing) {
     struct Expected {
-        int category, choice;
+        Category category;
+        int choice;
         std::size_t l1, l2, l3;
     };
     const Expected rows[] = {
-        {1, 1, 15, 15, 0}, {1, 3, 15, 14, 0}, {1, 4, 15, 15, 0},  {1, 5, 15, 15, 0},
-        {1, 6, 13, 13, 0}, {2, 1, 6, 6, 6},   {2, 2, 15, 15, 15}, {2, 3, 15, 15, 15},
-        {2, 4, 9, 9, 9},   {3, 1, 7, 7, 7},   {3, 2, 13, 13, 13}, {3, 3, 13, 13, 13},
-        {3, 4, 8, 8, 8},
+        {kPipe, 1, 15, 15, 0},   {kPipe, 3, 15, 14, 0},     {kPipe, 4, 15, 15, 0},
+        {kPipe, 5, 15, 15, 0},   {kPipe, 6, 13, 13, 0},     {kIBeam, 1, 6, 6, 6},
+        {kIBeam, 2, 15, 15, 15}, {kIBeam, 3, 15, 15, 15},   {kIBeam, 4, 9, 9, 9},
+        {kChannel, 1, 7, 7, 7},  {kChannel, 2, 13, 13, 13}, {kChannel, 3, 13, 13, 13},
+        {kChannel, 4, 8, 8, 8},
     };
     for (const Expected& e : rows) {
         const DimensionPresets presets = dimensionPresets(e.category, e.choice);
@@ -217,14 +217,15 @@ TEST(PresetLists, LengthsAndPairing) {
 
 TEST(PresetLists, ItemCountsWithRepeatsSkipped) {
     struct Expected {
-        int category, choice;
+        Category category;
+        int choice;
         std::size_t n1, n2, n3;
     };
     const Expected rows[] = {
-        {1, 4, 15, 14, 0},
-        {1, 6, 13, 13, 0},
-        {2, 2, 15, 12, 12},
-        {3, 2, 13, 11, 7},
+        {kPipe, 4, 15, 14, 0},
+        {kPipe, 6, 13, 13, 0},
+        {kIBeam, 2, 15, 12, 12},
+        {kChannel, 2, 13, 11, 7},
     };
     for (const Expected& e : rows) {
         CalculatorState state = stateFor(e.category, e.choice);
@@ -282,7 +283,7 @@ TEST(WriteValues, CategoryOutOfRangeWritesEmptyCaptions) {
     CalculatorState state = stateFor(kPipe, 1);
     RecordingFields fields;
     writevalues(state, fields);
-    state.category = 13;
+    state.category = kCategoryCount + 1;
     writevalues(state, fields);
     EXPECT_EQ(fields.captions, (std::array<std::string, 3>{"", "", ""}));
     EXPECT_EQ(fields.items[0].size(), 15U);

@@ -9,7 +9,10 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "WindowFixture.h"
+#include <iterator>
+
+#include "core/Catalogue.h"
+#include "tests/qt/WindowFixture.h"
 
 namespace metalweight {
 
@@ -43,7 +46,7 @@ void FrmmetalWindowTest::startUpState() {
     QVERIFY(w.waitUntilActive());
     QCOMPARE(w.window.windowTitle(), QStringLiteral("金属材料单重计算"));
     QCOMPARE(QApplication::focusWidget(), w.window.Comchoice);
-    QCOMPARE(w.window.lItem->count(), 12);
+    QCOMPARE(w.window.lItem->count(), kCategoryCount);
     QCOMPARE(w.window.lItem->currentRow(), 0);
     QCOMPARE(w.window.Frame1->title(), QStringLiteral("管道"));
     QCOMPARE(w.window.Comchoice->count(), 6);
@@ -137,7 +140,8 @@ void FrmmetalWindowTest::visibilityPerCategory_data() {
     QTest::addColumn<bool>("choice");
     QTest::addColumn<int>("fields");
     const int fields[] = {2, 3, 3, 3, 3, 2, 1, 1, 1, 2, 1, 1};
-    for (int row = 0; row < 12; ++row) {
+    static_assert(std::size(fields) == kCategoryCount, "one field count per category");
+    for (int row = 0; row < kCategoryCount; ++row) {
         QTest::addRow("category %d", row + 1) << row << (row < 3) << fields[row];
     }
 }

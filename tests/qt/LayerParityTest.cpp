@@ -7,8 +7,8 @@
 #include <QTimer>
 #include <functional>
 
-#include "MemoryWindow.h"
-#include "WindowFixture.h"
+#include "tests/qt/WindowFixture.h"
+#include "tools/scenario/MemoryWindow.h"
 
 namespace metalweight {
 

@@ -7,9 +7,9 @@
 #include <random>
 #include <set>
 
-#include "Catalogue.h"
-#include "Recalculation.h"
-#include "WindowFixture.h"
+#include "core/Catalogue.h"
+#include "core/Recalculation.h"
+#include "tests/qt/WindowFixture.h"
 
 namespace metalweight {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "Program.h"
+#include "ui/qt/Program.h"
 
 namespace metalweight {
 

@@ -16,7 +16,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "icons/metalweight.xpm"
+#include "ui/qt/icons/metalweight.xpm"
 
 namespace {
 

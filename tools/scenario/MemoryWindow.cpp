@@ -1,4 +1,4 @@
-#include "MemoryWindow.h"
+#include "tools/scenario/MemoryWindow.h"
 
 #include <algorithm>
 

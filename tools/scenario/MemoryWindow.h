@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "WindowLayer.h"
+#include "ui/WindowLayer.h"
 
 namespace metalweight {
 

@@ -1,4 +1,4 @@
-#include "ScenarioRunner.h"
+#include "tools/scenario/ScenarioRunner.h"
 
 #include <charconv>
 #include <cmath>

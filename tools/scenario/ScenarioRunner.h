@@ -8,8 +8,8 @@
 
 #include <nlohmann/json.hpp>
 
-#include "Frmmetal.h"
-#include "MemoryWindow.h"
+#include "tools/scenario/MemoryWindow.h"
+#include "ui/Frmmetal.h"
 
 namespace metalweight {
 

@@ -2,7 +2,7 @@
 // handlers over an in-memory window, printing one JSON object a line.
 #include <iostream>
 
-#include "ScenarioRunner.h"
+#include "tools/scenario/ScenarioRunner.h"
 
 int main() {
     std::ios::sync_with_stdio(false);

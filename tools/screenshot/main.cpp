@@ -8,7 +8,7 @@
 #include <QTest>
 #include <cstdio>
 
-#include "Program.h"
+#include "ui/qt/Program.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -1,4 +1,4 @@
-#include "FrmmetalWindow.h"
+#include "ui/qt/FrmmetalWindow.h"
 
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -7,7 +7,7 @@
 #include <cmath>
 #include <limits>
 
-#include "icons/metalweight.xpm"
+#include "ui/qt/icons/metalweight.xpm"
 
 namespace metalweight {
 namespace {

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "Control.h"
-#include "Widgets.h"
+#include "ui/Control.h"
+#include "ui/qt/Widgets.h"
 
 namespace metalweight {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Frmmetal.h"
-#include "FrmmetalWindow.h"
-#include "QtWindowLayer.h"
+#include "ui/Frmmetal.h"
+#include "ui/qt/FrmmetalWindow.h"
+#include "ui/qt/QtWindowLayer.h"
 
 namespace metalweight {
 

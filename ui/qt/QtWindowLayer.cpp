@@ -1,4 +1,4 @@
-#include "QtWindowLayer.h"
+#include "ui/qt/QtWindowLayer.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -3,8 +3,8 @@
 #include <QObject>
 #include <functional>
 
-#include "FrmmetalWindow.h"
-#include "WindowLayer.h"
+#include "ui/WindowLayer.h"
+#include "ui/qt/FrmmetalWindow.h"
 
 namespace metalweight {
 

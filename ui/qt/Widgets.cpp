@@ -1,4 +1,4 @@
-#include "Widgets.h"
+#include "ui/qt/Widgets.h"
 
 #include <QFocusEvent>
 #include <QMouseEvent>

@@ -1,12 +1,13 @@
 // metalweight: the theoretical unit weight of metal sections and stock.
 #include <QApplication>
 
-#include "Program.h"
+#include "ui/Version.h"
+#include "ui/qt/Program.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("metalweight"));
-    QApplication::setApplicationVersion(QStringLiteral(METALWEIGHT_VERSION));
+    QApplication::setApplicationVersion(QString::fromLatin1(metalweight::kVersionRecord));
 
     metalweight::Program program;
     program.start();
