@@ -1,13 +1,13 @@
 // Reading a field's leading number and showing weights and presets as text.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <clocale>
 #include <cmath>
 #include <limits>
 #include <string>
 
 #include "core/NumberText.h"
+#include "tests/Linearity.h"
 
 namespace metalweight {
 namespace {
@@ -73,12 +73,15 @@ TEST(LeadingNumberLongText, ThousandsOfDigitsStayExact) {
 TEST(LeadingNumberLongText, MegabyteIsReadInLinearTime) {
     const std::string digits(1 << 20, '7');
     const std::string letters(1 << 20, 'x');
-    const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(readLeadingNumber(digits), std::numeric_limits<double>::infinity());
     EXPECT_EQ(readLeadingNumber(letters), 0.0);
     EXPECT_EQ(readLeadingNumber("0." + digits), 0.7777777777777778);
-    const auto elapsed = std::chrono::steady_clock::now() - start;
-    EXPECT_LT(elapsed, std::chrono::milliseconds(500));
+    const auto readFraction = [&digits](std::size_t length) {
+        const std::string text = "0." + digits.substr(0, length);
+        volatile double value = readLeadingNumber(text);
+        static_cast<void>(value);
+    };
+    EXPECT_LT(growthOverEightfoldInput(readFraction, std::size_t{1} << 17), kLinearGrowthLimit);
 }
 
 TEST(LeadingNumberLocale, DecimalPointIsAlwaysAPoint) {

@@ -10,6 +10,7 @@
 #include "core/Catalogue.h"
 #include "core/Choices.h"
 #include "core/Recalculation.h"
+#include "tests/FixedWeights.h"
 #include "tools/scenario/MemoryWindow.h"
 #include "ui/Frmmetal.h"
 
@@ -124,6 +125,21 @@ class Storm {
         }
     }
 
+    // Selects the fixed input's category (and the first choice) and types its texts as a
+    // user would: the result must be the worked-out text.
+    void probe(const FixedWeight& fixed) {
+        window_.userSelect(Control::lItem, fixed.category - 1);
+        if (form_.state().hasChoice) {
+            window_.userSelect(Control::Comchoice, fixed.choice);
+        }
+        for (int i = 0; i < form_.state().valueCount; ++i) {
+            window_.userType(kValueFields[i], fixed.texts[i]);
+        }
+        resultTyped_ = false;
+        ASSERT_EQ(window_.control(Control::Tretunval).text, fixed.result)
+            << catalogueRow(fixed.category).name;
+    }
+
   private:
     int pick(std::size_t count) {
         return std::uniform_int_distribution<int>(0, static_cast<int>(count) - 1)(random_);
@@ -153,6 +169,10 @@ TEST(EventStorm, HundredThousandRandomActionsKeepInvariants) {
     for (int action = 0; action < 100000; ++action) {
         storm.step();
         ASSERT_NO_FATAL_FAILURE(storm.checkInvariants()) << "after action " << action;
+        if (action % 1000 == 999) {
+            const auto which = static_cast<std::size_t>(action / 1000) % std::size(kFixedWeights);
+            ASSERT_NO_FATAL_FAILURE(storm.probe(kFixedWeights[which])) << "after action " << action;
+        }
     }
 }
 

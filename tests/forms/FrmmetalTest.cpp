@@ -101,12 +101,117 @@ TEST_F(FrmmetalTest, AboutBoxUsesCurrentTitleAndChangesNothing) {
     EXPECT_TRUE(window.ended());
 }
 
-TEST_F(FrmmetalTest, FailingWindowCallEndsTheHandler) {
-    form.Form_Load();
-    // A selection past the end of the list is refused by the window layer; the handler
-    // that asked for it does not go on.
-    EXPECT_THROW(window.setSelectedPosition(Control::Comchoice, 6), WindowLayerError);
-    EXPECT_EQ(window.control(Control::Comchoice).selected, 0);
+// A window layer over the in-memory window that refuses one chosen call: the first
+// call of operation `failOn` on control `failAt` once armed.
+class FailingWindow final : public WindowLayer {
+  public:
+    explicit FailingWindow(MemoryWindow& inner) : inner_(inner) {}
+
+    void arm(std::string_view operation, Control control) {
+        failOn_ = operation;
+        failAt_ = control;
+    }
+    [[nodiscard]] bool failed() const { return failed_; }
+
+    void setEventSink(FormEvents* events) override { inner_.setEventSink(events); }
+    std::string windowCaption() override { return inner_.windowCaption(); }
+    void setWindowCaption(std::string_view caption) override { inner_.setWindowCaption(caption); }
+    void setCaption(Control c, std::string_view caption) override {
+        check("setCaption", c);
+        inner_.setCaption(c, caption);
+    }
+    void setVisible(Control c, bool visible) override {
+        check("setVisible", c);
+        inner_.setVisible(c, visible);
+    }
+    void addItem(Control c, std::string_view text) override {
+        check("addItem", c);
+        inner_.addItem(c, text);
+    }
+    std::string itemText(Control c, int position) override { return inner_.itemText(c, position); }
+    int selectedPosition(Control c) override { return inner_.selectedPosition(c); }
+    void setSelectedPosition(Control c, int position) override {
+        check("setSelectedPosition", c);
+        inner_.setSelectedPosition(c, position);
+    }
+    void clear(Control c) override {
+        check("clear", c);
+        inner_.clear(c);
+    }
+    std::string text(Control c) override { return inner_.text(c); }
+    void setText(Control c, std::string_view text) override {
+        check("setText", c);
+        inner_.setText(c, text);
+    }
+    void setTextSelection(Control c, int start, int length) override {
+        inner_.setTextSelection(c, start, length);
+    }
+    void showMessage(std::string_view text, std::string_view title) override {
+        inner_.showMessage(text, title);
+    }
+    void endProgram() override { inner_.endProgram(); }
+
+  private:
+    void check(std::string_view operation, Control control) {
+        if (!failed_ && operation == failOn_ && control == failAt_) {
+            failed_ = true;
+            throw WindowLayerError(std::string(operation) + " refused");
+        }
+    }
+
+    MemoryWindow& inner_;
+    std::string failOn_;
+    Control failAt_ = Control::Frame1;
+    bool failed_ = false;
+};
+
+class FailingCallTest : public testing::Test {
+  protected:
+    FailingCallTest() : failing(window), form(failing) {
+        form.Form_Load();
+        window.userSetText(Control::comvalue1, "89");
+        window.userSetText(Control::Comvalue2, "4");
+        form.setHandlerTrace([this](std::string_view handler) { trace.emplace_back(handler); });
+    }
+
+    MemoryWindow window;
+    FailingWindow failing;
+    Frmmetal form;
+    Trace trace;
+};
+
+TEST_F(FailingCallTest, CategorySelectionStopsAtTheRefusedCall) {
+    // Round bar: hiding the second field is refused in the middle of the visibility step.
+    failing.arm("setVisible", Control::Comvalue2);
+    EXPECT_THROW(window.userSelect(Control::lItem, 6), WindowLayerError);
+    ASSERT_TRUE(failing.failed());
+    EXPECT_EQ(trace, Trace{"lItem_Click"});
+    // What came before the refused call was done ...
+    EXPECT_EQ(window.control(Control::Frame1).caption, "圆钢");
+    EXPECT_FALSE(window.control(Control::Comchoice).visible);
+    // ... and nothing after it: the second caption stays shown, no preset build wrote
+    // the captions, and the fields were not emptied.
+    EXPECT_TRUE(window.control(Control::Comvalue2).visible);
+    EXPECT_TRUE(window.control(Control::lName2).visible);
+    EXPECT_EQ(window.control(Control::lName1).caption, "外径(mm):");
+    EXPECT_EQ(window.control(Control::comvalue1).text, "89");
+    EXPECT_EQ(window.control(Control::Tretunval).text, "8.3849");
+}
+
+TEST_F(FailingCallTest, NestedFailureEndsTheOuterHandlerToo) {
+    // Copper: emptying the first field inside the material step is refused, so the step
+    // never takes copper's density factor and the handler shows nothing further.
+    failing.arm("setText", Control::comvalue1);
+    EXPECT_THROW(window.userSelect(Control::Comchoice, 2), WindowLayerError);
+    ASSERT_TRUE(failing.failed());
+    EXPECT_EQ(trace, Trace{"Comchoice_Click"});
+    EXPECT_EQ(form.state().choice, 3);
+    EXPECT_EQ(form.state().densityFactor, 0.785);
+    EXPECT_EQ(window.control(Control::Tretunval).text, "8.3849");
+    // The window goes on taking events afterwards.
+    window.userSelect(Control::Comchoice, 2);
+    EXPECT_EQ(form.state().densityFactor, 0.89);
+    EXPECT_EQ(window.control(Control::Tretunval).text, "");
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "core/Catalogue.h"
 #include "core/Recalculation.h"
+#include "tests/FixedWeights.h"
 #include "tests/qt/WindowFixture.h"
 
 namespace metalweight {
@@ -124,6 +125,16 @@ void QtEventStormTest::randomEventsKeepWindowAndStateInStep() {
                 distinct.insert(fields[i]->itemText(k));
             }
             QCOMPARE(static_cast<int>(distinct.size()), count);
+        }
+        // Now and then a fixed input with a worked-out result, typed into the real fields.
+        if (event % 100 == 99) {
+            const FixedWeight& fixed =
+                kFixedWeights[static_cast<std::size_t>(event / 100) % std::size(kFixedWeights)];
+            w.clickCategory(fixed.category - 1);
+            for (int i = 0; i < state.valueCount; ++i) {
+                typeText(fields[i], QString::fromUtf8(fixed.texts[i]));
+            }
+            QCOMPARE(w.window.Tretunval->text(), QString::fromLatin1(fixed.result));
         }
         CalculatorState fresh = state;
         const std::string expected =

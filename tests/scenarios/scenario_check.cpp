@@ -5,8 +5,16 @@
 // error object matches any error object on the same line.
 //
 //   scenario_check RUNNER SCENARIO EXPECTED
+//   scenario_check --update RUNNER SCENARIO EXPECTED
+//
+// With --update, an EXPECTED file that no longer matches is rewritten with what the
+// runner printed, one object a line, and the differences are shown; a file that still
+// matches is left as it is, hand layout and all. Review the change (git diff) before
+// committing it: the expected objects state what the window promises, not whatever the
+// runner prints.
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -76,50 +84,83 @@ RunResult runScenario(const std::string& runner, const std::string& scenario) {
     return result;
 }
 
+// Compares the runner's output with the expected objects; reports each difference on
+// `report` and returns how many there are.
+int compare(const std::vector<json>& expected, const RunResult& actual, std::ostream& report) {
+    int failures = 0;
+    const std::size_t count = std::max(expected.size(), actual.lines.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        json got;
+        if (i < actual.lines.size()) {
+            got = json::parse(actual.lines[i], nullptr, false);
+            if (got.is_discarded()) {
+                report << "output " << i + 1 << " is not JSON: " << actual.lines[i] << '\n';
+                ++failures;
+                continue;
+            }
+        }
+        if (i >= expected.size() || i >= actual.lines.size() || !matches(expected[i], got)) {
+            ++failures;
+            report << "object " << i + 1 << " differs\n  expected: "
+                   << (i < expected.size() ? expected[i].dump() : "(nothing)")
+                   << "\n  actual:   " << (i < actual.lines.size() ? got.dump() : "(nothing)")
+                   << '\n';
+            if (i < expected.size() && i < actual.lines.size()) {
+                const json patch = json::diff(expected[i], got);
+                report << "  diff:     " << patch.dump() << '\n';
+            }
+        }
+    }
+    bool errorExpected = false;
+    for (const json& value : expected) {
+        errorExpected = errorExpected || (value.is_object() && value.contains("error"));
+    }
+    const int wantedStatus = errorExpected ? 1 : 0;
+    if (actual.status != wantedStatus) {
+        ++failures;
+        report << "exit status " << actual.status << ", expected " << wantedStatus << '\n';
+    }
+    return failures;
+}
+
+// Writes the runner's output as the new expected file.
+void writeExpected(const std::string& path, const RunResult& actual) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    for (const std::string& line : actual.lines) {
+        out << line << '\n';
+    }
+    if (!out) {
+        throw std::runtime_error("cannot write " + path);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::cerr << "usage: scenario_check RUNNER SCENARIO EXPECTED\n";
+    const bool update = argc == 5 && std::string(argv[1]) == "--update";
+    if (argc != 4 && !update) {
+        std::cerr << "usage: scenario_check [--update] RUNNER SCENARIO EXPECTED\n";
         return 2;
     }
+    const int first = update ? 2 : 1;
+    const std::string runner = argv[first];
+    const std::string scenario = argv[first + 1];
+    const std::string expectedPath = argv[first + 2];
     try {
-        const std::vector<json> expected = readExpected(argv[3]);
-        const RunResult actual = runScenario(argv[1], argv[2]);
-        int failures = 0;
-        const std::size_t count = std::max(expected.size(), actual.lines.size());
-        for (std::size_t i = 0; i < count; ++i) {
-            json got;
-            if (i < actual.lines.size()) {
-                got = json::parse(actual.lines[i], nullptr, false);
-                if (got.is_discarded()) {
-                    std::cerr << "output " << i + 1 << " is not JSON: " << actual.lines[i] << '\n';
-                    ++failures;
-                    continue;
-                }
-            }
-            if (i >= expected.size() || i >= actual.lines.size() || !matches(expected[i], got)) {
-                ++failures;
-                std::cerr << "object " << i + 1 << " differs\n  expected: "
-                          << (i < expected.size() ? expected[i].dump() : "(nothing)")
-                          << "\n  actual:   "
-                          << (i < actual.lines.size() ? got.dump() : "(nothing)") << '\n';
-                if (i < expected.size() && i < actual.lines.size()) {
-                    const json patch = json::diff(expected[i], got);
-                    std::cerr << "  diff:     " << patch.dump() << '\n';
-                }
-            }
+        const RunResult actual = runScenario(runner, scenario);
+        std::vector<json> expected;
+        if (!update || std::ifstream(expectedPath)) {
+            expected = readExpected(expectedPath);
         }
-        bool errorExpected = false;
-        for (const json& value : expected) {
-            errorExpected = errorExpected || (value.is_object() && value.contains("error"));
+        if (!update) {
+            return compare(expected, actual, std::cerr) == 0 ? 0 : 1;
         }
-        const int wantedStatus = errorExpected ? 1 : 0;
-        if (actual.status != wantedStatus) {
-            ++failures;
-            std::cerr << "exit status " << actual.status << ", expected " << wantedStatus << '\n';
+        if (compare(expected, actual, std::cout) == 0) {
+            return 0;
         }
-        return failures == 0 ? 0 : 1;
+        writeExpected(expectedPath, actual);
+        std::cout << "rewrote " << expectedPath << ": review the change before committing it\n";
+        return 0;
     } catch (const std::exception& error) {
         std::cerr << error.what() << '\n';
         return 2;
