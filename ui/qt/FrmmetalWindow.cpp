@@ -7,6 +7,7 @@
 #include <cmath>
 #include <limits>
 
+#include "ui/qt/Accessibility.h"
 #include "ui/qt/icons/metalweight.xpm"
 
 namespace metalweight {
@@ -88,6 +89,7 @@ FrmmetalWindow::FrmmetalWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint) {
+    installAccessibleInterfaces();
     setObjectName(QStringLiteral("Frmmetal"));
     setWindowTitle(QStringLiteral("Frmmetal"));
     setWindowIcon(QIcon(QPixmap(metalweight_xpm)));
@@ -190,13 +192,31 @@ int FrmmetalWindow::pixels(int twips) const {
 }
 
 void FrmmetalWindow::centreOnScreen() {
+    centreFrame();
+    awaitingFrame_ = frameGeometry().size() == size();
+}
+
+void FrmmetalWindow::centreFrame() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) {
         return;
     }
-    QRect frame = geometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
+    // move() places the frame's top-left corner; centre the frame's own size.
+    const QRect available = screen->availableGeometry();
+    const QSize outer = frameGeometry().size();
+    move(available.x() + (available.width() - outer.width()) / 2,
+         available.y() + (available.height() - outer.height()) / 2);
+}
+
+bool FrmmetalWindow::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    // The first move or resize after which the window has a frame: the frame arrived.
+    if (awaitingFrame_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
+        frameGeometry().size() != size()) {
+        awaitingFrame_ = false;
+        centreFrame();
+    }
+    return handled;
 }
 
 }  // namespace metalweight

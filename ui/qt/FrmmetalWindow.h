@@ -40,8 +40,17 @@ class FrmmetalWindow final : public QWidget {
     // Pixels for a length in twips on this window's screen.
     [[nodiscard]] int pixels(int twips) const;
 
-    // Centres the window on its screen.
+    // Centres the window, frame and all, on its screen's available area. A window
+    // manager adds its frame only once the window is shown; the window then centres
+    // itself once more, with the frame it has been given.
     void centreOnScreen();
+
+  protected:
+    bool event(QEvent* event) override;
+
+  private:
+    void centreFrame();
+    bool awaitingFrame_ = false;
 };
 
 }  // namespace metalweight

@@ -3,6 +3,7 @@
 #include "ui/Frmmetal.h"
 #include "ui/qt/FrmmetalWindow.h"
 #include "ui/qt/QtWindowLayer.h"
+#include "ui/qt/ToolkitTranslation.h"
 
 namespace metalweight {
 
@@ -17,11 +18,14 @@ class Program {
     // screen with the focus in the choice list.
     void start() {
         form.Form_Load();
-        window.centreOnScreen();
         window.Comchoice->setFocus();
+        window.centreOnScreen();
         window.show();
+        window.centreOnScreen();  // with the frame, where the platform knows it at once
     }
 
+    // Before any control exists: every text of the toolkit's is then Chinese.
+    ToolkitTranslation translation;
     FrmmetalWindow window;
     QtWindowLayer layer;
     Frmmetal form;

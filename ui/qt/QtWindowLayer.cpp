@@ -2,12 +2,58 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QShortcut>
+#include <QScreen>
 
 namespace metalweight {
 namespace {
+
+// The About box: its lines never wrap. A message box wraps its text once it is wider
+// than half the screen, and at twice the scale the third line of the About text is.
+// Only a box wider than the whole screen wraps.
+class AboutBox final : public QMessageBox {
+  public:
+    using QMessageBox::QMessageBox;
+
+  protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);
+        keepLinesWhole();
+    }
+    bool event(QEvent* event) override {
+        if (event->type() != QEvent::LayoutRequest || !linesWhole_) {
+            return QMessageBox::event(event);
+        }
+        // The message box would size itself anew, wrapping again: skip that step only
+        // and keep the lines.
+        const bool handled = QDialog::event(event);  // NOLINT(bugprone-parent-virtual-call)
+        keepLinesWhole();
+        return handled;
+    }
+
+  private:
+    void keepLinesWhole() {
+        auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        if (label == nullptr || layout() == nullptr) {
+            return;
+        }
+        label->setWordWrap(false);
+        layout()->activate();
+        const QSize whole = layout()->totalMinimumSize();
+        if (whole.width() > screen()->availableGeometry().width()) {
+            linesWhole_ = false;
+            label->setWordWrap(true);
+            return;
+        }
+        linesWhole_ = true;
+        setFixedSize(whole);
+    }
+
+    bool linesWhole_ = false;
+};
 
 QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -62,12 +108,22 @@ void QtWindowLayer::wireUserEvents() {
             [this] { deliver([](FormEvents& e) { e.pressed(Control::Command1); }); });
     connect(window_.Command2, &QPushButton::clicked, this,
             [this] { deliver([](FormEvents& e) { e.pressed(Control::Command2); }); });
-    // Esc presses Command1, the window's cancel button.
-    auto* cancel = new QShortcut(QKeySequence(Qt::Key_Escape), &window_);
-    connect(cancel, &QShortcut::activated, window_.Command1, &QPushButton::animateClick);
+    // Esc presses Command1, the window's cancel button, as a dialog's Esc does: only a
+    // key that no control and no open list or menu has taken reaches the window.
+    window_.installEventFilter(this);
 }
 
 bool QtWindowLayer::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &window_) {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) {
+                window_.Command1->animateClick();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::KeyPress) {
         // Enter in a value field neither picks an entry nor reaches a button.
         const int key = static_cast<QKeyEvent*>(event)->key();
@@ -115,9 +171,13 @@ void QtWindowLayer::setCaption(Control control, std::string_view caption) {
     QWidget* target = window_.widget(control);
     if (auto* label = qobject_cast<QLabel*>(target)) {
         label->setText(toQString(caption));
-        // A caption names its field for screen readers, lists included.
+        // A caption names its field for screen readers, lists included, and the editor
+        // of a value field, which holds the focus while the user types.
         if (QWidget* field = label->buddy()) {
             field->setAccessibleName(label->text());
+            if (auto* box = qobject_cast<QComboBox*>(field); box != nullptr && box->isEditable()) {
+                box->lineEdit()->setAccessibleName(label->text());
+            }
         }
     } else if (auto* frame = qobject_cast<QGroupBox*>(target)) {
         frame->setTitle(toQString(caption));
@@ -239,7 +299,7 @@ void QtWindowLayer::showMessage(std::string_view text, std::string_view title) {
     // The message separates its lines with carriage returns; on screen each is a break.
     QString shown = toQString(text);
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QMessageBox box(QMessageBox::Information, toQString(title), shown, QMessageBox::Ok, &window_);
+    AboutBox box(QMessageBox::Information, toQString(title), shown, QMessageBox::Ok, &window_);
     box.setObjectName(QStringLiteral("aboutBox"));
     box.setTextFormat(Qt::PlainText);
     box.exec();

@@ -1,0 +1,20 @@
+#include "ui/qt/ToolkitTranslation.h"
+
+#include <QCoreApplication>
+
+namespace metalweight {
+
+ToolkitTranslation::ToolkitTranslation() {
+    loaded_ = translator_.load(QStringLiteral(":/translations/qtbase_zh_CN.qm"));
+    if (loaded_) {
+        QCoreApplication::installTranslator(&translator_);
+    } else {
+        qWarning("the toolkit's Chinese translation is missing from the program");
+    }
+}
+
+ToolkitTranslation::~ToolkitTranslation() {
+    QCoreApplication::removeTranslator(&translator_);
+}
+
+}  // namespace metalweight
