@@ -29,6 +29,10 @@ else()
         -fstack-protector-strong -fstack-clash-protection)
     if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
         target_link_options(metalweight_settings INTERFACE -Wl,-z,relro -Wl,-z,now)
+    elseif(MINGW)
+        # MinGW's runtime has no stack protector of its own: libssp provides it, and
+        # the checked buffer functions of _FORTIFY_SOURCE.
+        target_link_libraries(metalweight_settings INTERFACE ssp)
     endif()
     if(NOT METALWEIGHT_SANITIZE)
         target_compile_definitions(metalweight_settings INTERFACE
