@@ -6,13 +6,19 @@
 //
 //   scenario_check RUNNER SCENARIO EXPECTED
 //   scenario_check --update RUNNER SCENARIO EXPECTED
+//   scenario_check --recorded OUTPUT STATUS EXPECTED
+//
+// With --recorded, the run was made elsewhere (a Windows runner under Wine): OUTPUT holds
+// what it printed and STATUS its exit status.
 //
 // With --update, an EXPECTED file that no longer matches is rewritten with what the
 // runner printed, one object a line, and the differences are shown; a file that still
 // matches is left as it is, hand layout and all. Review the change (git diff) before
 // committing it: the expected objects state what the window promises, not whatever the
 // runner prints.
+#ifndef _WIN32
 #include <sys/wait.h>
+#endif
 
 #include <algorithm>
 #include <cstdio>
@@ -59,6 +65,34 @@ struct RunResult {
     int status = -1;
 };
 
+// Splits printed output into lines; a last line without its line feed counts too.
+std::vector<std::string> splitLines(std::istream& in) {
+    std::vector<std::string> lines;
+    std::string line;
+    while (std::getline(in, line)) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+RunResult readRecorded(const std::string& output, const std::string& status) {
+    std::ifstream in(output, std::ios::binary);
+    if (!in) {
+        throw std::runtime_error("cannot open " + output);
+    }
+    RunResult result;
+    result.lines = splitLines(in);
+    for (std::size_t i = 0; i < result.lines.size(); ++i) {
+        // The runner writes bytes as they are: a CR before the line feed is a fault.
+        if (!result.lines[i].empty() && result.lines[i].back() == '\r') {
+            throw std::runtime_error("output line " + std::to_string(i + 1) + " ends with CR");
+        }
+    }
+    result.status = std::stoi(status);
+    return result;
+}
+
+#ifndef _WIN32
 RunResult runScenario(const std::string& runner, const std::string& scenario) {
     const std::string command = "'" + runner + "' < '" + scenario + "'";
     FILE* pipe = popen(command.c_str(), "r");
@@ -83,6 +117,7 @@ RunResult runScenario(const std::string& runner, const std::string& scenario) {
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return result;
 }
+#endif
 
 // Compares the runner's output with the expected objects; reports each difference on
 // `report` and returns how many there are.
@@ -123,6 +158,7 @@ int compare(const std::vector<json>& expected, const RunResult& actual, std::ost
     return failures;
 }
 
+#ifndef _WIN32
 // Writes the runner's output as the new expected file.
 void writeExpected(const std::string& path, const RunResult& actual) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -133,10 +169,24 @@ void writeExpected(const std::string& path, const RunResult& actual) {
         throw std::runtime_error("cannot write " + path);
     }
 }
+#endif
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 5 && std::string(argv[1]) == "--recorded") {
+        try {
+            const RunResult actual = readRecorded(argv[2], argv[3]);
+            return compare(readExpected(argv[4]), actual, std::cerr) == 0 ? 0 : 1;
+        } catch (const std::exception& error) {
+            std::cerr << error.what() << '\n';
+            return 2;
+        }
+    }
+#ifdef _WIN32
+    std::cerr << "usage: scenario_check --recorded OUTPUT STATUS EXPECTED\n";
+    return 2;
+#else
     const bool update = argc == 5 && std::string(argv[1]) == "--update";
     if (argc != 4 && !update) {
         std::cerr << "usage: scenario_check [--update] RUNNER SCENARIO EXPECTED\n";
@@ -165,4 +215,5 @@ int main(int argc, char** argv) {
         std::cerr << error.what() << '\n';
         return 2;
     }
+#endif
 }
