@@ -5,8 +5,7 @@
 namespace metalweight {
 
 ToolkitTranslation::ToolkitTranslation() {
-    loaded_ = translator_.load(QStringLiteral(":/translations/qtbase_zh_CN.qm"));
-    if (loaded_) {
+    if (translator_.load(QStringLiteral(":/translations/qtbase_zh_CN.qm"))) {
         QCoreApplication::installTranslator(&translator_);
     } else {
         qWarning("the toolkit's Chinese translation is missing from the program");

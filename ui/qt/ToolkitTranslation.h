@@ -15,11 +15,8 @@ class ToolkitTranslation {
     ToolkitTranslation(const ToolkitTranslation&) = delete;
     ToolkitTranslation& operator=(const ToolkitTranslation&) = delete;
 
-    [[nodiscard]] bool loaded() const { return loaded_; }
-
   private:
     QTranslator translator_;
-    bool loaded_ = false;
 };
 
 }  // namespace metalweight
