@@ -19,22 +19,33 @@ class AboutBox final : public QMessageBox {
     using QMessageBox::QMessageBox;
 
   protected:
-    void showEvent(QShowEvent* event) override {
-        QMessageBox::showEvent(event);
-        keepLinesWhole();
-    }
     bool event(QEvent* event) override {
-        if (event->type() != QEvent::LayoutRequest || !linesWhole_) {
-            return QMessageBox::event(event);
+        if (event->type() == QEvent::LayoutRequest && linesWhole_) {
+            // The message box would size itself anew, wrapping again: skip that step
+            // only and keep the lines.
+            const bool handled = QDialog::event(event);  // NOLINT(bugprone-parent-virtual-call)
+            keepLinesWhole();
+            return handled;
         }
-        // The message box would size itself anew, wrapping again: skip that step only
-        // and keep the lines.
-        const bool handled = QDialog::event(event);  // NOLINT(bugprone-parent-virtual-call)
-        keepLinesWhole();
+        const bool handled = QMessageBox::event(event);
+        // The message box sizes itself anew when shown and on a style, font or screen
+        // change (a window manager's settings or work area arriving late), wrapping the
+        // label again each time.
+        if (isVisible() && (laysOutAnew(event->type()) || (linesWhole_ && labelWraps()))) {
+            keepLinesWhole();
+        }
         return handled;
     }
 
   private:
+    static bool laysOutAnew(QEvent::Type type) {
+        return type == QEvent::Show || type == QEvent::StyleChange || type == QEvent::FontChange ||
+               type == QEvent::ApplicationFontChange || type == QEvent::ScreenChangeInternal;
+    }
+    [[nodiscard]] bool labelWraps() const {
+        const auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        return label != nullptr && label->wordWrap();
+    }
     void keepLinesWhole() {
         auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
         if (label == nullptr || layout() == nullptr) {
