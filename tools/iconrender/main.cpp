@@ -1,12 +1,11 @@
-// metalweight-iconrender: makes the program's icon files from its one drawing, the
-// 32 × 32 XPM of the window icon, at build time.
+// metalweight-iconrender: makes the desktop's icon files from the program's one drawing,
+// the 32 × 32 XPM of the window icon, at build time (the Windows icon file comes from
+// metalweight-icowriter, which needs no toolkit).
 //
 //   metalweight-iconrender png SIZE OUTPUT.png   the drawing scaled to SIZE × SIZE
 //   metalweight-iconrender svg OUTPUT.svg        the drawing as scalable squares
-//   metalweight-iconrender ico OUTPUT.ico        16, 32, 48 and 256 px in one icon file
 //
 // Scaling keeps the drawing's hard pixel edges: each pixel becomes a block.
-#include <QBuffer>
 #include <QColor>
 #include <QFile>
 #include <QGuiApplication>
@@ -59,47 +58,6 @@ bool writeSvg(const QString& path) {
     return out.status() == QTextStream::Ok;
 }
 
-void appendLittleEndian(QByteArray& bytes, quint32 value, int width) {
-    for (int i = 0; i < width; ++i) {
-        bytes.append(static_cast<char>((value >> (8 * i)) & 0xFFU));
-    }
-}
-
-// An icon file holding PNG images: a header, one directory entry per image, the images.
-bool writeIco(const QString& path) {
-    const int sizes[] = {16, 32, 48, 256};
-    QList<QByteArray> images;
-    for (const int size : sizes) {
-        QByteArray png;
-        QBuffer buffer(&png);
-        buffer.open(QIODevice::WriteOnly);
-        scaled(size).save(&buffer, "PNG");
-        images.append(png);
-    }
-    QByteArray ico;
-    appendLittleEndian(ico, 0, 2);  // reserved
-    appendLittleEndian(ico, 1, 2);  // type: icon
-    appendLittleEndian(ico, static_cast<quint32>(images.size()), 2);
-    quint32 offset = 6 + 16 * static_cast<quint32>(images.size());
-    for (qsizetype i = 0; i < images.size(); ++i) {
-        const int size = sizes[i];
-        ico.append(static_cast<char>(size >= 256 ? 0 : size));  // 0 stands for 256
-        ico.append(static_cast<char>(size >= 256 ? 0 : size));
-        ico.append('\0');                // no palette
-        ico.append('\0');                // reserved
-        appendLittleEndian(ico, 1, 2);   // colour planes
-        appendLittleEndian(ico, 32, 2);  // bits per pixel
-        appendLittleEndian(ico, static_cast<quint32>(images[i].size()), 4);
-        appendLittleEndian(ico, offset, 4);
-        offset += static_cast<quint32>(images[i].size());
-    }
-    for (const QByteArray& image : images) {
-        ico.append(image);
-    }
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(ico) == ico.size();
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -111,10 +69,8 @@ int main(int argc, char** argv) {
         written = size > 0 && scaled(size).save(QString::fromLocal8Bit(argv[3]), "PNG");
     } else if (argc == 3 && std::strcmp(argv[1], "svg") == 0) {
         written = writeSvg(QString::fromLocal8Bit(argv[2]));
-    } else if (argc == 3 && std::strcmp(argv[1], "ico") == 0) {
-        written = writeIco(QString::fromLocal8Bit(argv[2]));
     } else {
-        std::fprintf(stderr, "usage: metalweight-iconrender png SIZE OUT | svg OUT | ico OUT\n");
+        std::fprintf(stderr, "usage: metalweight-iconrender png SIZE OUT | svg OUT\n");
         return 2;
     }
     return written ? 0 : 1;
