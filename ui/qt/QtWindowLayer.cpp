@@ -42,12 +42,15 @@ class AboutBox final : public QMessageBox {
         return type == QEvent::Show || type == QEvent::StyleChange || type == QEvent::FontChange ||
                type == QEvent::ApplicationFontChange || type == QEvent::ScreenChangeInternal;
     }
+    [[nodiscard]] QLabel* messageLabel() const {
+        return findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    }
     [[nodiscard]] bool labelWraps() const {
-        const auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        const QLabel* label = messageLabel();
         return label != nullptr && label->wordWrap();
     }
     void keepLinesWhole() {
-        auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        QLabel* label = messageLabel();
         if (label == nullptr || layout() == nullptr) {
             return;
         }
