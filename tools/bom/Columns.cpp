@@ -1,0 +1,90 @@
+#include "tools/bom/Columns.h"
+
+#include <cstddef>
+
+namespace metalweight::bom {
+namespace {
+
+struct ColumnNames {
+    std::string_view chinese;
+    std::string_view english;
+};
+
+// In Column order.
+constexpr std::array<ColumnNames, kColumnCount> kColumnNames = {{
+    {"类别", "category"},
+    {"材质", "material"},
+    {"型号", "type"},
+    {"规格", "size"},
+    {"尺寸1", "d1"},
+    {"尺寸2", "d2"},
+    {"尺寸3", "d3"},
+    {"长度", "length"},
+    {"宽度", "width"},
+    {"数量", "quantity"},
+    {"备注", "note"},
+}};
+
+bool sameHeader(std::string_view text, const ColumnNames& names) {
+    if (text == names.chinese) {
+        return true;
+    }
+    if (text.size() != names.english.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i] >= 'A' && text[i] <= 'Z' ? static_cast<char>(text[i] + 32) : text[i];
+        if (c != names.english[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string_view trimBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+std::optional<ColumnMap> ColumnMap::fromHeader(std::span<const std::string> header,
+                                               std::string& error) {
+    ColumnMap map;
+    map.positions_.fill(-1);
+    for (std::size_t i = 0; i < kColumnCount; ++i) {
+        map.headers_[i] = kColumnNames[i].chinese;
+    }
+    for (std::size_t position = 0; position < header.size(); ++position) {
+        const std::string_view text = trimBlanks(header[position]);
+        for (std::size_t i = 0; i < kColumnCount; ++i) {
+            if (!sameHeader(text, kColumnNames[i])) {
+                continue;
+            }
+            if (map.positions_[i] >= 0) {
+                error = "表头有两个 \"" + std::string(kColumnNames[i].chinese) + "\" 列";
+                return std::nullopt;
+            }
+            map.positions_[i] = static_cast<int>(position);
+            map.headers_[i] = text;
+        }
+    }
+    if (map.position(Column::kCategory) < 0) {
+        error = "表头没有 \"类别\"（category）列";
+        return std::nullopt;
+    }
+    return map;
+}
+
+std::string_view ColumnMap::cell(std::span<const std::string> record, Column column) const {
+    const int at = position(column);
+    if (at < 0 || static_cast<std::size_t>(at) >= record.size()) {
+        return {};
+    }
+    return trimBlanks(record[static_cast<std::size_t>(at)]);
+}
+
+}  // namespace metalweight::bom

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+// The columns of a cut list, found by their header in any order.
+namespace metalweight::bom {
+
+enum class Column {
+    kCategory,
+    kMaterial,
+    kType,
+    kSize,
+    kDimension1,
+    kDimension2,
+    kDimension3,
+    kLength,
+    kWidth,
+    kQuantity,
+    kNote,
+};
+inline constexpr std::size_t kColumnCount = 11;
+
+// Where each column is in a record, and its header as the file writes it (for messages).
+class ColumnMap {
+  public:
+    // Finds the columns of a header record. Returns an error message instead when the
+    // header names a column twice or has no category column.
+    static std::optional<ColumnMap> fromHeader(std::span<const std::string> header,
+                                               std::string& error);
+
+    // The position of a column in a record, or -1 when the list has no such column.
+    [[nodiscard]] int position(Column column) const { return positions_[index(column)]; }
+    // The header the file gives the column ("长度" or "length"), or the Chinese one.
+    [[nodiscard]] const std::string& header(Column column) const { return headers_[index(column)]; }
+    // The cell of a column in a record, blanks around it removed; empty when the
+    // record is short or the list has no such column.
+    [[nodiscard]] std::string_view cell(std::span<const std::string> record, Column column) const;
+
+  private:
+    static std::size_t index(Column column) { return static_cast<std::size_t>(column); }
+    std::array<int, kColumnCount> positions_{};
+    std::array<std::string, kColumnCount> headers_;
+};
+
+// The text without the spaces and tabs around it.
+std::string_view trimBlanks(std::string_view text);
+
+}  // namespace metalweight::bom

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "tools/bom/TextSource.h"
+
+namespace metalweight::bom {
+
+// One record of a comma- or tab-separated list (RFC 4180 quoting).
+struct Record {
+    long long line = 0;  // 1-based line of the input on which the record starts
+    std::vector<std::string> cells;
+    std::string error;  // why the record could not be read; its cells are then empty
+};
+
+// Reads records one by one from a text source; memory holds one block and one record.
+// The delimiter is decided from the header line: a tab when it has more tabs than
+// commas, else a comma. Quoted cells may hold delimiters, line ends and doubled quotes;
+// a CR before a line end is dropped.
+class CsvReader {
+  public:
+    explicit CsvReader(TextSource& source) : source_(source) {}
+
+    // Reads the next record. Returns false at the end of the input. A record that
+    // breaks the quoting rules comes back with `error` set; reading goes on after it.
+    bool next(Record& record);
+
+    [[nodiscard]] char delimiter() const { return delimiter_; }
+
+  private:
+    enum class Scan { kRecord, kBad, kNeedMore };
+    Scan scan(Record& record, std::size_t& end, std::string& why);
+    bool more();
+    void decideDelimiter();
+
+    TextSource& source_;
+    std::string buffer_;
+    std::size_t position_ = 0;
+    long long line_ = 1;
+    bool end_ = false;
+    bool decided_ = false;
+    char delimiter_ = ',';
+};
+
+}  // namespace metalweight::bom

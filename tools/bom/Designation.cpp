@@ -1,0 +1,153 @@
+#include "tools/bom/Designation.h"
+
+#include <array>
+#include <charconv>
+#include <cstddef>
+#include <initializer_list>
+
+#include "tools/bom/Columns.h"
+
+namespace metalweight::bom {
+namespace {
+
+struct Notation {
+    std::initializer_list<std::string_view> symbols;
+    std::size_t dimensions;  // how many a designation gives
+    std::string_view example;
+};
+
+// In category order (Category − 1).
+const std::array<Notation, kCategoryCount> kNotations = {{
+    {{"φ", "Φ", "∅"}, 2, "φ57×3.5"},
+    {{"I", "工"}, 3, "I20a、工20a 或 200×100×7"},
+    {{"[", "槽"}, 3, "[14b、槽14b 或 140×60×8"},
+    {{"∠", "L"}, 2, "∠63×6"},
+    {{"∠", "L"}, 3, "∠63×40×5"},
+    {{"-", "扁"}, 2, "-50×5"},
+    {{"φ", "Φ", "∅"}, 1, "φ20"},
+    {{"□", "方"}, 1, "□20"},
+    {{"六角"}, 1, "六角20"},
+    {{"六角"}, 2, "六角30×5"},
+    {{"δ"}, 1, "δ10"},
+    {{"φ", "Φ", "∅"}, 1, "φ2.8"},
+}};
+
+constexpr std::array<std::string_view, 4> kSeparators = {"×", "x", "X", "*"};
+
+const Notation& notationOf(Category category) {
+    return kNotations[static_cast<std::size_t>(category - 1)];
+}
+
+// The position and length of the first separator in `text`, or npos.
+std::pair<std::size_t, std::size_t> findSeparator(std::string_view text) {
+    std::pair<std::size_t, std::size_t> first{std::string_view::npos, 0};
+    for (const std::string_view separator : kSeparators) {
+        const std::size_t at = text.find(separator);
+        if (at < first.first) {
+            first = {at, separator.size()};
+        }
+    }
+    return first;
+}
+
+double valueOf(std::string_view decimal) {
+    double value = 0.0;
+    std::from_chars(decimal.data(), decimal.data() + decimal.size(), value);
+    return value;
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// A model number: at most three digits, then at most one decimal ("12.6"); the height
+// in mm is ten times it.
+bool readModel(std::string_view text, Designation& designation) {
+    std::size_t at = 0;
+    int height = 0;
+    while (at < text.size() && isDigit(text[at]) && at < 3) {
+        height = height * 10 + (text[at] - '0');
+        ++at;
+    }
+    if (at == 0) {
+        return false;
+    }
+    height *= 10;
+    if (at < text.size() && text[at] == '.') {
+        if (at + 1 >= text.size() || !isDigit(text[at + 1])) {
+            return false;
+        }
+        height += text[at + 1] - '0';
+        at += 2;
+    }
+    designation.modelText = text.substr(0, at);
+    const std::string_view letter = text.substr(at);
+    if (letter.size() > 1 || (letter.size() == 1 && std::string_view("abcABC").find(letter[0]) ==
+                                                        std::string_view::npos)) {
+        return false;
+    }
+    designation.modelHeight = height;
+    designation.typeLetter = letter;
+    designation.byModel = true;
+    return true;
+}
+
+}  // namespace
+
+bool isPlainDecimal(std::string_view text) {
+    std::size_t digits = 0;
+    std::size_t points = 0;
+    for (const char c : text) {
+        if (isDigit(c)) {
+            ++digits;
+        } else if (c == '.') {
+            ++points;
+        } else {
+            return false;
+        }
+    }
+    return digits > 0 && points <= 1;
+}
+
+Designation parseDesignation(Category category, std::string_view text) {
+    const Notation& notation = notationOf(category);
+    Designation designation;
+    std::string_view rest = trimBlanks(text);
+    for (const std::string_view symbol : notation.symbols) {
+        if (rest.starts_with(symbol)) {
+            rest = trimBlanks(rest.substr(symbol.size()));
+            break;
+        }
+    }
+    const bool beam = category == kIBeam || category == kChannel;
+    if (beam && findSeparator(rest).first == std::string_view::npos &&
+        readModel(rest, designation)) {
+        return designation;
+    }
+    for (;;) {
+        const auto [at, length] = findSeparator(rest);
+        designation.dimensions.push_back(trimBlanks(rest.substr(0, at)));
+        if (at == std::string_view::npos) {
+            break;
+        }
+        rest = rest.substr(at + length);
+    }
+    bool wellFormed = true;
+    for (const std::string_view dimension : designation.dimensions) {
+        wellFormed = wellFormed && isPlainDecimal(dimension);
+    }
+    // An equal-leg angle may name its leg twice: ∠63×63×6.
+    auto& dims = designation.dimensions;
+    if (wellFormed && category == kEqualAngle && dims.size() == 3 &&
+        valueOf(dims[0]) == valueOf(dims[1])) {
+        dims.erase(dims.begin());
+    }
+    if (!wellFormed || dims.size() != notation.dimensions) {
+        designation.dimensions.clear();
+        designation.error = "不是" + std::string(catalogueRow(category).name) + "的规格写法（如 " +
+                            std::string(notation.example) + "）";
+    }
+    return designation;
+}
+
+}  // namespace metalweight::bom

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace metalweight::bom {
+
+// GB18030 to UTF-8, for lists saved by a spreadsheet program on a Chinese Windows. The
+// system's converter does the work: iconv on POSIX systems, the GB18030 code page
+// (54936) on Windows.
+class Gb18030Decoder {
+  public:
+    Gb18030Decoder();
+    ~Gb18030Decoder();
+    Gb18030Decoder(const Gb18030Decoder&) = delete;
+    Gb18030Decoder& operator=(const Gb18030Decoder&) = delete;
+
+    // Appends the UTF-8 form of `text`, whole lines of GB18030, to `out`. Returns the
+    // offset of the first byte that is not GB18030, or text.size() when all of it is.
+    std::size_t decode(std::string_view text, std::string& out);
+
+  private:
+    struct Converter;
+    std::unique_ptr<Converter> converter_;
+};
+
+}  // namespace metalweight::bom

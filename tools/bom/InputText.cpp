@@ -1,0 +1,151 @@
+#include "tools/bom/InputText.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include "tools/bom/Utf8.h"
+
+namespace metalweight::bom {
+namespace {
+
+constexpr std::size_t kChunk = 1 << 18;
+// A line longer than this is no cut list: it would only make memory grow.
+constexpr std::size_t kLongestLine = 16u << 20;
+
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+constexpr std::string_view kGb18030Mark = "\x84\x31\x95\x33";
+
+bool isAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+}  // namespace
+
+InputText::InputText(std::FILE* file, std::string name) : file_(file), name_(std::move(name)) {
+    decideFromWholeFile();
+}
+
+InputText::~InputText() = default;
+
+void InputText::decideFromWholeFile() {
+    const long start = std::ftell(file_);
+    if (start < 0 || std::fseek(file_, 0, SEEK_END) != 0) {
+        std::clearerr(file_);
+        return;  // a pipe: decided as it is read
+    }
+    if (std::fseek(file_, start, SEEK_SET) != 0) {
+        return;
+    }
+    // Check line by line, so that no character is split between two reads.
+    std::string buffer;
+    encoding_ = Encoding::kUtf8;
+    for (;;) {
+        const std::size_t before = buffer.size();
+        buffer.resize(before + kChunk);
+        const std::size_t got = std::fread(buffer.data() + before, 1, kChunk, file_);
+        buffer.resize(before + got);
+        const bool atEnd = got == 0;
+        const std::size_t lineEnd = buffer.rfind('\n');
+        const std::size_t upTo =
+            atEnd ? buffer.size() : (lineEnd == std::string::npos ? 0 : lineEnd + 1);
+        if (validUtf8Prefix(std::string_view(buffer).substr(0, upTo)) != upTo) {
+            encoding_ = Encoding::kGb18030;
+            break;
+        }
+        buffer.erase(0, upTo);
+        if (atEnd || buffer.size() > kLongestLine) {
+            break;  // a line that long is reported when the list is read
+        }
+    }
+    if (std::ferror(file_) != 0) {
+        throw InputError(name_ + ": " + std::strerror(errno));
+    }
+    std::clearerr(file_);
+    if (std::fseek(file_, start, SEEK_SET) != 0) {
+        throw InputError(name_ + ": " + std::strerror(errno));
+    }
+}
+
+bool InputText::fill() {
+    const std::size_t before = raw_.size();
+    raw_.resize(before + kChunk);
+    const std::size_t got = std::fread(raw_.data() + before, 1, kChunk, file_);
+    raw_.resize(before + got);
+    if (got == 0) {
+        if (std::ferror(file_) != 0) {
+            throw InputError(name_ + ": " + std::strerror(errno));
+        }
+        end_ = true;
+    }
+    return got > 0;
+}
+
+bool InputText::readBlock(std::string& text) {
+    // Gather whole lines: a character never spans two blocks.
+    std::size_t lineEnd = raw_.rfind('\n');
+    while (!end_ && lineEnd == std::string::npos) {
+        if (raw_.size() > kLongestLine) {
+            fail(raw_.size(), "一行超过 16 MiB");
+        }
+        fill();
+        lineEnd = raw_.rfind('\n');
+    }
+    std::size_t length = end_ ? raw_.size() : lineEnd + 1;
+    if (length == 0) {
+        return false;
+    }
+    if (start_) {
+        start_ = false;
+        if (raw_.starts_with(kUtf8Mark) && encoding_ != Encoding::kGb18030) {
+            raw_.erase(0, kUtf8Mark.size());
+            length -= kUtf8Mark.size();
+            encoding_ = Encoding::kUtf8;
+        } else if (raw_.starts_with(kGb18030Mark) && encoding_ != Encoding::kUtf8) {
+            raw_.erase(0, kGb18030Mark.size());
+            length -= kGb18030Mark.size();
+            encoding_ = Encoding::kGb18030;
+        }
+    }
+    decodePart(length, text);
+    linesBefore_ += std::count(raw_.begin(), raw_.begin() + static_cast<long>(length), '\n');
+    raw_.erase(0, length);
+    if (!end_ && raw_.size() < kChunk) {
+        fill();
+    }
+    return true;
+}
+
+void InputText::decodePart(std::size_t length, std::string& text) {
+    const std::string_view part = std::string_view(raw_).substr(0, length);
+    if (encoding_ != Encoding::kGb18030) {
+        const std::size_t valid = validUtf8Prefix(part);
+        if (valid == part.size()) {
+            sawNonAscii_ = sawNonAscii_ || !isAscii(part);
+            text.append(part);
+            return;
+        }
+        // Not UTF-8. What came before was ASCII, which GB18030 reads alike, or the
+        // list mixes encodings and cannot be read either way.
+        if (encoding_ == Encoding::kUtf8 || sawNonAscii_ || !isAscii(part.substr(0, valid))) {
+            fail(valid, "不是有效的 UTF-8，前面的内容也不是 GB18030 能读的");
+        }
+        encoding_ = Encoding::kGb18030;
+    }
+    if (!gb18030_) {
+        gb18030_ = std::make_unique<Gb18030Decoder>();
+    }
+    const std::size_t decoded = gb18030_->decode(part, text);
+    if (decoded != part.size()) {
+        fail(decoded, "既不是有效的 UTF-8，也不是有效的 GB18030");
+    }
+}
+
+void InputText::fail(std::size_t offset, std::string_view what) const {
+    const auto end = raw_.begin() + static_cast<long>(std::min(offset, raw_.size()));
+    const long long line = linesBefore_ + std::count(raw_.begin(), end, '\n') + 1;
+    throw InputError(name_ + ":" + std::to_string(line) + ": " + std::string(what));
+}
+
+}  // namespace metalweight::bom

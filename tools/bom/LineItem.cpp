@@ -1,0 +1,351 @@
+#include "tools/bom/LineItem.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstddef>
+#include <vector>
+
+#include "core/Choices.h"
+#include "core/NumberText.h"
+#include "core/Recalculation.h"
+#include "presets/DimensionPresets.h"
+#include "tools/bom/Designation.h"
+#include "tools/bom/Names.h"
+
+namespace metalweight::bom {
+namespace {
+
+constexpr std::size_t kKeptSections = 4096;
+constexpr std::array<Column, 3> kDimensionColumns = {Column::kDimension1, Column::kDimension2,
+                                                     Column::kDimension3};
+
+std::string quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+// A dimension cell without an "mm" after it and the blanks before that.
+std::string_view withoutMillimetres(std::string_view cell) {
+    if (cell.ends_with("mm") || cell.ends_with("MM")) {
+        cell.remove_suffix(2);
+    }
+    return trimBlanks(cell);
+}
+
+// Whether the k-th field (0-based) is one the category's formula uses.
+bool fieldUsed(Category category, std::size_t k) {
+    if (category == kEqualAngle && k == 0) {
+        return false;  // the model number
+    }
+    return static_cast<int>(k) < catalogueRow(category).valueCount;
+}
+
+std::string categoryList() {
+    std::string list;
+    for (const CategoryInfo& row : kCatalogue) {
+        list += list.empty() ? "" : "、";
+        list += row.name;
+    }
+    return list;
+}
+
+std::string materialList() {
+    std::string list;
+    for (const Material& material : kMaterials) {
+        list += list.empty() ? "" : "、";
+        list += material.name;
+    }
+    return list;
+}
+
+// The model numbers of a preset row, as a drawing writes them: "10、12、12.6".
+std::string modelList(const PresetRow& row) {
+    std::string list;
+    for (const double height : row.list1) {
+        list += list.empty() ? "" : "、";
+        list += presetText(height / 10);
+    }
+    return list;
+}
+
+// A positive plain decimal (a length or width in m).
+std::optional<double> positiveDecimal(std::string_view text) {
+    if (!isPlainDecimal(text)) {
+        return std::nullopt;
+    }
+    double value = 0.0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    if (!(value > 0.0) || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+class SectionBuilder {
+  public:
+    SectionBuilder(const ColumnMap& columns, std::span<const std::string> record)
+        : columns_(columns), record_(record) {}
+
+    std::optional<CellError> build(Section& section);
+
+  private:
+    [[nodiscard]] std::string_view cell(Column column) const {
+        return columns_.cell(record_, column);
+    }
+    [[nodiscard]] CellError errorAt(Column column, std::string message) const {
+        return {columns_.header(column), std::string(cell(column)), std::move(message)};
+    }
+    std::optional<CellError> readChoice(Section& section, std::optional<int>& typeColumn);
+    std::optional<CellError> fromDesignation(Section& section, std::optional<int> typeColumn);
+    std::optional<CellError> fromDimensionColumns(Section& section);
+
+    const ColumnMap& columns_;
+    std::span<const std::string> record_;
+};
+
+std::optional<CellError> SectionBuilder::build(Section& section) {
+    const std::string_view name = cell(Column::kCategory);
+    if (name.empty()) {
+        return errorAt(Column::kCategory, "类别不能为空");
+    }
+    const std::optional<Category> category = categoryByName(name);
+    if (!category) {
+        return errorAt(Column::kCategory, "不是已知的类别；类别是 " + categoryList() +
+                                              "，或 pipe、i-beam、channel 等英文名");
+    }
+    section.category = *category;
+    std::optional<int> typeColumn;
+    if (auto error = readChoice(section, typeColumn)) {
+        return error;
+    }
+    const bool bySize = !cell(Column::kSize).empty();
+    if (auto error =
+            bySize ? fromDesignation(section, typeColumn) : fromDimensionColumns(section)) {
+        return error;
+    }
+    // The used dimensions must be positive and finite, as the window's check wants.
+    for (std::size_t k = 0; k < 3; ++k) {
+        if (!fieldUsed(section.category, k)) {
+            continue;
+        }
+        const double value = readLeadingNumber(section.fields[k]);
+        if (!(value > 0.0) || !std::isfinite(value)) {
+            const Column column = bySize ? Column::kSize : kDimensionColumns[k];
+            return errorAt(column, value > 0.0 ? "尺寸太大" : "尺寸必须大于 0");
+        }
+    }
+    CalculatorState state;
+    selectCategory(state, section.category, section.choice == 0 ? 1 : section.choice);
+    section.unitWeightText =
+        recalculate(state, {section.fields[0], section.fields[1], section.fields[2]});
+    if (section.unitWeightText.empty()) {
+        if (bySize) {
+            return errorAt(Column::kSize, "这组尺寸没有截面，窗口不给出单重");
+        }
+        CellError error{"", "", "这组尺寸没有截面，窗口不给出单重"};
+        for (std::size_t k = 0; k < 3; ++k) {
+            if (fieldUsed(section.category, k)) {
+                error.column += error.column.empty() ? "" : "、";
+                error.column += columns_.header(kDimensionColumns[k]);
+                error.text += error.text.empty() ? "" : "、";
+                error.text += section.fields[k];
+            }
+        }
+        return error;
+    }
+    section.unitWeight = state.unitWeight;
+    return std::nullopt;
+}
+
+std::optional<CellError> SectionBuilder::readChoice(Section& section,
+                                                    std::optional<int>& typeColumn) {
+    const std::string_view material = cell(Column::kMaterial);
+    const std::string_view type = cell(Column::kType);
+    const Category category = section.category;
+    const bool beam = category == kIBeam || category == kChannel;
+    if (category == kPipe) {
+        section.choice = kCarbonSteel;
+        if (!material.empty()) {
+            const std::optional<int> choice = materialByName(material);
+            if (!choice) {
+                return errorAt(Column::kMaterial, "不是管道的材质；材质是 " + materialList());
+            }
+            section.choice = *choice;
+        }
+    } else if (!material.empty() && materialByName(material) != kCarbonSteel) {
+        return errorAt(Column::kMaterial, "只有管道按材质计算，其他类别都按碳钢");
+    }
+    if (beam) {
+        section.choice = kNoLetter;
+        if (!type.empty()) {
+            typeColumn = modelTypeByLetter(type);
+            if (!typeColumn) {
+                return errorAt(Column::kType, "型号是空、a、b 或 c");
+            }
+            section.choice = *typeColumn;
+        }
+    } else if (!type.empty()) {
+        return errorAt(Column::kType, "只有工字钢和槽钢有型号");
+    }
+    return std::nullopt;
+}
+
+std::optional<CellError> SectionBuilder::fromDesignation(Section& section,
+                                                         std::optional<int> typeColumn) {
+    for (const Column column : kDimensionColumns) {
+        if (!cell(column).empty()) {
+            return errorAt(column, "已有规格，尺寸列要空着");
+        }
+    }
+    const Category category = section.category;
+    const Designation designation = parseDesignation(category, cell(Column::kSize));
+    if (!designation.error.empty()) {
+        return errorAt(Column::kSize, designation.error);
+    }
+    if (!designation.byModel) {
+        const std::size_t first = category == kEqualAngle ? 1 : 0;
+        for (std::size_t k = 0; k < designation.dimensions.size(); ++k) {
+            section.fields[first + k] = designation.dimensions[k];
+        }
+        return std::nullopt;
+    }
+    if (!designation.typeLetter.empty()) {
+        const int letter = *modelTypeByLetter(designation.typeLetter);
+        if (typeColumn && *typeColumn != letter) {
+            return errorAt(Column::kSize, "规格的型号字母和 \"" + columns_.header(Column::kType) +
+                                              "\" 列的 " + quoted(cell(Column::kType)) + " 不同");
+        }
+        section.choice = letter;
+    }
+    const PresetRow* row = dimensionPresets(category, section.choice).row;
+    for (std::size_t i = 0; i < row->list1.size(); ++i) {
+        if (row->list1[i] == designation.modelHeight) {
+            // What picking that height in the window puts into the three fields.
+            section.fields = {presetText(row->list1[i]), presetText(row->list2[i]),
+                              presetText(row->list3[i])};
+            return std::nullopt;
+        }
+    }
+    const std::string_view typeName = kModelTypes[section.choice - 1];
+    return errorAt(Column::kSize,
+                   std::string(catalogueRow(category).name) +
+                       (typeName.empty() ? "（无型号字母）" : " " + std::string(typeName) + " 型") +
+                       "没有 " + std::string(designation.modelText) + " 号；有 " + modelList(*row));
+}
+
+std::optional<CellError> SectionBuilder::fromDimensionColumns(Section& section) {
+    const Category category = section.category;
+    const int count = catalogueRow(category).valueCount;
+    for (std::size_t k = 0; k < 3; ++k) {
+        const Column column = kDimensionColumns[k];
+        const std::string_view text = withoutMillimetres(cell(column));
+        const bool modelNumber = category == kEqualAngle && k == 0;
+        if (text.empty()) {
+            if (fieldUsed(category, k)) {
+                return errorAt(column,
+                               columns_.position(Column::kSize) < 0 && columns_.position(column) < 0
+                                   ? "没有这一列，也没有规格"
+                                   : "尺寸不能为空（或填写规格）");
+            }
+            continue;
+        }
+        if (!fieldUsed(category, k) && !modelNumber) {
+            return errorAt(column, std::string(catalogueRow(category).name) + "只有 " +
+                                       std::to_string(count) + " 个尺寸");
+        }
+        if (!isPlainDecimal(text)) {
+            return errorAt(column, "尺寸要写成只用 \".\" 作小数点的数，单位 mm");
+        }
+        section.fields[k] = text;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string_view> choiceText(const Section& section) {
+    if (section.choice == 0) {
+        return std::nullopt;
+    }
+    return choiceEntries(section.category)[static_cast<std::size_t>(section.choice - 1)];
+}
+
+LineItemReader::Outcome LineItemReader::readSection(std::span<const std::string> record) const {
+    Outcome outcome;
+    outcome.error = SectionBuilder(columns_, record).build(outcome.section);
+    return outcome;
+}
+
+bool LineItemReader::read(std::span<const std::string> record, LineItem& item, CellError& error) {
+    key_.clear();
+    for (const Column column : {Column::kCategory, Column::kMaterial, Column::kType, Column::kSize,
+                                Column::kDimension1, Column::kDimension2, Column::kDimension3}) {
+        key_ += columns_.cell(record, column);
+        key_ += '\x1f';
+    }
+    auto found = sections_.find(key_);
+    if (found == sections_.end()) {
+        if (sections_.size() >= kKeptSections) {
+            sections_.clear();
+        }
+        found = sections_.emplace(key_, readSection(record)).first;
+    }
+    const Outcome& outcome = found->second;
+    if (outcome.error) {
+        error = *outcome.error;
+        return false;
+    }
+    const Section& section = outcome.section;
+    auto fail = [&](Column column, std::string message) {
+        error = {columns_.header(column), std::string(columns_.cell(record, column)),
+                 std::move(message)};
+        return false;
+    };
+
+    item.section = &section;
+    item.length = 1.0;
+    if (const std::string_view length = columns_.cell(record, Column::kLength); !length.empty()) {
+        const std::optional<double> value = positiveDecimal(length);
+        if (!value) {
+            return fail(Column::kLength, "长度要写成大于 0、只用 \".\" 作小数点的数，单位 m");
+        }
+        item.length = *value;
+    }
+    item.width.reset();
+    const std::string_view width = columns_.cell(record, Column::kWidth);
+    if (section.category == kPlate) {
+        item.width = 1.0;
+        if (!width.empty()) {
+            item.width = positiveDecimal(width);
+            if (!item.width) {
+                return fail(Column::kWidth, "宽度要写成大于 0、只用 \".\" 作小数点的数，单位 m");
+            }
+        }
+    } else if (!width.empty()) {
+        return fail(Column::kWidth, "只有钢板有宽度");
+    }
+    item.quantity = 1;
+    if (const std::string_view quantity = columns_.cell(record, Column::kQuantity);
+        !quantity.empty()) {
+        const char* end = quantity.data() + quantity.size();
+        const auto [stop, status] = std::from_chars(quantity.data(), end, item.quantity);
+        if (status == std::errc::result_out_of_range) {
+            return fail(Column::kQuantity, "数量太大");
+        }
+        if (status != std::errc() || stop != end || quantity.front() == '-' || item.quantity < 1) {
+            return fail(Column::kQuantity, "数量要写成不小于 1 的整数");
+        }
+    }
+    item.pieceWeight = section.unitWeight * item.length;
+    if (item.width) {
+        item.pieceWeight = item.pieceWeight * *item.width;
+    }
+    item.totalWeight = item.pieceWeight * static_cast<double>(item.quantity);
+    if (!std::isfinite(item.totalWeight)) {
+        return fail(columns_.position(Column::kQuantity) >= 0 ? Column::kQuantity : Column::kLength,
+                    "重量超出了数的范围");
+    }
+    item.note = columns_.cell(record, Column::kNote);
+    return true;
+}
+
+}  // namespace metalweight::bom

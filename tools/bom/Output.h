@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace metalweight::bom {
+
+// Buffered writing to a file the caller owns. A failed write is remembered, not thrown:
+// the run checks `failed()` once it ends.
+class Output {
+  public:
+    explicit Output(std::FILE* file) : file_(file) { buffer_.reserve(kFlushAt + 4096); }
+    ~Output() { flush(); }
+    Output(const Output&) = delete;
+    Output& operator=(const Output&) = delete;
+
+    Output& operator<<(std::string_view text) {
+        buffer_ += text;
+        if (buffer_.size() >= kFlushAt) {
+            flush();
+        }
+        return *this;
+    }
+    Output& operator<<(char c) {
+        buffer_ += c;
+        return *this;
+    }
+    // Writes what is buffered; true when everything written so far reached the file.
+    bool flush();
+    [[nodiscard]] bool failed() const { return failed_; }
+
+  private:
+    static constexpr std::size_t kFlushAt = 1 << 16;
+    std::FILE* file_;
+    std::string buffer_;
+    bool failed_ = false;
+};
+
+// The shortest decimal text that reads back as exactly `value` ("168.3516", "6").
+std::string numberText(double value);
+
+}  // namespace metalweight::bom

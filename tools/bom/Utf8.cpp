@@ -1,0 +1,56 @@
+#include "tools/bom/Utf8.h"
+
+#include <cstdint>
+#include <cstring>
+
+namespace metalweight::bom {
+
+std::size_t validUtf8Prefix(std::string_view text) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    const std::size_t size = text.size();
+    std::size_t i = 0;
+    while (i < size) {
+        // Most of a cut list is ASCII: eight bytes at a time while it lasts.
+        if (i + 8 <= size) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, bytes + i, sizeof word);
+            if ((word & 0x8080808080808080ULL) == 0) {
+                i += 8;
+                continue;
+            }
+        }
+        const unsigned char lead = bytes[i];
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        std::size_t length = 0;
+        unsigned char low = 0x80;
+        unsigned char high = 0xBF;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            low = lead == 0xE0 ? 0xA0 : 0x80;   // no overlong forms
+            high = lead == 0xED ? 0x9F : 0xBF;  // no surrogates
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            low = lead == 0xF0 ? 0x90 : 0x80;
+            high = lead == 0xF4 ? 0x8F : 0xBF;  // nothing above U+10FFFF
+        } else {
+            return i;
+        }
+        if (i + length > size || bytes[i + 1] < low || bytes[i + 1] > high) {
+            return i;
+        }
+        for (std::size_t k = 2; k < length; ++k) {
+            if (bytes[i + k] < 0x80 || bytes[i + k] > 0xBF) {
+                return i;
+            }
+        }
+        i += length;
+    }
+    return size;
+}
+
+}  // namespace metalweight::bom

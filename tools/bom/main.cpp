@@ -1,0 +1,167 @@
+// metalweight-bom: the weight of a whole cut list, with the window's own unit weights.
+#include <CLI/CLI.hpp>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <system_error>
+
+#include "tools/bom/CutList.h"
+#include "tools/bom/InputText.h"
+#include "ui/Version.h"
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+
+using namespace metalweight::bom;
+
+bool isTerminal(std::FILE* file) {
+#ifdef _WIN32
+    return _isatty(_fileno(file)) != 0;
+#else
+    return isatty(fileno(file)) != 0;
+#endif
+}
+
+// The report for -o goes to a new file beside the named one, which takes its place only
+// once the report is complete: an existing file is never left half-written.
+class ReplacedFile {
+  public:
+    explicit ReplacedFile(std::filesystem::path target) : target_(std::move(target)) {}
+    ~ReplacedFile() {
+        if (file_ != nullptr) {
+            std::fclose(file_);
+            std::error_code ignored;
+            std::filesystem::remove(temporary_, ignored);
+        }
+    }
+    ReplacedFile(const ReplacedFile&) = delete;
+    ReplacedFile& operator=(const ReplacedFile&) = delete;
+
+    std::FILE* open() {
+        std::string pattern = target_.string() + ".XXXXXX";
+#ifdef _WIN32
+        if (_mktemp_s(pattern.data(), pattern.size() + 1) != 0) {
+            return nullptr;
+        }
+        file_ = std::fopen(pattern.c_str(), "wb");
+#else
+        const int descriptor = mkstemp(pattern.data());
+        file_ = descriptor < 0 ? nullptr : fdopen(descriptor, "wb");
+#endif
+        temporary_ = pattern;
+        return file_;
+    }
+
+    // Closes the new file and puts it in the target's place.
+    bool commit() {
+        const bool closed = std::fclose(file_) == 0;
+        file_ = nullptr;
+#ifdef _WIN32
+        const bool moved = closed && MoveFileExW(temporary_.c_str(), target_.c_str(),
+                                                 MOVEFILE_REPLACE_EXISTING) != 0;
+#else
+        const bool moved = closed && std::rename(temporary_.c_str(), target_.c_str()) == 0;
+#endif
+        if (!moved) {
+            std::error_code ignored;
+            std::filesystem::remove(temporary_, ignored);
+        }
+        return moved;
+    }
+
+  private:
+    std::filesystem::path target_;
+    std::filesystem::path temporary_;
+    std::FILE* file_ = nullptr;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{
+        "金属材料单重计算：按下料清单算出每一行的单重、单件重量和总重量，"
+        "以及按类别的合计和总重量。",
+        "metalweight-bom"};
+    std::string format;
+    std::string outputName;
+    std::string inputName = "-";
+    bool keepGoing = false;
+    const std::map<std::string, Format> formats = {
+        {"table", Format::kTable}, {"csv", Format::kCsv}, {"json", Format::kJson}};
+    app.add_option("--format", format,
+                   "输出格式：table（终端上的默认）、csv（其他时候的默认）或 json")
+        ->check(CLI::IsMember({"table", "csv", "json"}));
+    app.add_option("-o,--output", outputName, "写到这个文件（完成后才替换已有的文件）");
+    app.add_flag("--keep-going", keepGoing, "报告所有有错的行，照样算出其余的行；退出状态仍为 1");
+    app.add_option("FILE", inputName, "清单文件（CSV 或制表符分隔）；- 或不写为标准输入");
+    app.set_version_flag("--version", "metalweight-bom " +
+                                          std::to_string(metalweight::kVersionMajor) + "." +
+                                          std::to_string(metalweight::kVersionMinor) + "." +
+                                          std::to_string(metalweight::kVersionRevision));
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        const int status = app.exit(error);
+        return status == 0 ? 0 : kRunFailed;
+    }
+
+#ifdef _WIN32
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+    RunOptions options;
+    options.keepGoing = keepGoing;
+    options.inputName = inputName;
+    const bool toTerminal = outputName.empty() && isTerminal(stdout);
+    options.format =
+        format.empty() ? (toTerminal ? Format::kTable : Format::kCsv) : formats.at(format);
+
+    std::FILE* in = stdin;
+    if (inputName != "-") {
+        in = std::fopen(inputName.c_str(), "rb");
+        if (in == nullptr) {
+            std::fprintf(stderr, "%s: 打不开：%s\n", inputName.c_str(), std::strerror(errno));
+            return kRunFailed;
+        }
+    }
+    std::optional<ReplacedFile> replaced;
+    std::FILE* out = stdout;
+    if (!outputName.empty()) {
+        replaced.emplace(outputName);
+        out = replaced->open();
+        if (out == nullptr) {
+            std::fprintf(stderr, "%s: 不能在它旁边建立文件：%s\n", outputName.c_str(),
+                         std::strerror(errno));
+            return kRunFailed;
+        }
+    }
+    int status = kRunFailed;
+    try {
+        InputText text(in, inputName);
+        Output output(out);
+        status = runCutList(text, options, output, stderr);
+    } catch (const InputError& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+    }
+    if (in != stdin) {
+        std::fclose(in);
+    }
+    // With --keep-going, a report with bad rows left out is complete, and written.
+    const bool complete = status == kRunSucceeded || (status == kRunHadBadRows && keepGoing);
+    if (replaced && complete && !replaced->commit()) {
+        std::fprintf(stderr, "%s: 不能替换：%s\n", outputName.c_str(), std::strerror(errno));
+        return kRunFailed;
+    }
+    return status;
+}
