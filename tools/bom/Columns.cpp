@@ -44,11 +44,17 @@ bool sameHeader(std::string_view text, const ColumnNames& names) {
 }  // namespace
 
 std::string_view trimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
+    // By hand: find_first_not_of searches its set once per character.
+    auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    std::size_t first = 0;
+    std::size_t last = text.size();
+    while (first < last && blank(text[first])) {
+        ++first;
     }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    while (last > first && blank(text[last - 1])) {
+        --last;
+    }
+    return text.substr(first, last - first);
 }
 
 std::optional<ColumnMap> ColumnMap::fromHeader(std::span<const std::string> header,

@@ -32,8 +32,9 @@ class CsvReport final : public Report {
             out_ << ',';
         }
         const Section& section = *item.section;
-        out_ << section.unitWeightText << ',' << unitOf(section.category) << ','
-             << numberText(item.pieceWeight) << ',' << numberText(item.totalWeight) << "\r\n";
+        out_ << section.unitWeightText << ',' << unitOf(section.category) << ',';
+        out_.number(item.pieceWeight) << ',';
+        out_.number(item.totalWeight) << "\r\n";
     }
 
     void end(const Totals& totals, std::span<const RowError> /*errors*/) override {
@@ -54,7 +55,10 @@ class CsvReport final : public Report {
   private:
     // A cell quoted when it holds a comma, a quote or a line end, quotes doubled.
     void writeCell(std::string_view cell) {
-        if (cell.find_first_of(",\"\r\n") == std::string_view::npos) {
+        const bool plain = std::none_of(cell.begin(), cell.end(), [](char c) {
+            return c == ',' || c == '"' || c == '\r' || c == '\n';
+        });
+        if (plain) {
             out_ << cell;
             return;
         }

@@ -7,6 +7,7 @@
 #include "tools/bom/CsvReader.h"
 #include "tools/bom/InputText.h"
 #include "tools/bom/LineItem.h"
+#include "tools/bom/RowBatches.h"
 
 namespace metalweight::bom {
 namespace {
@@ -64,35 +65,60 @@ int runCutList(TextSource& input, const RunOptions& options, Output& output,
         const std::unique_ptr<Report> out = makeReport(options.format, output);
         out->begin(header.cells);
         LineItemReader items(*columns);
+        const std::size_t headerWidth = header.cells.size();
+        // Reads and weighs the next row that is not blank.
+        auto readRow = [&](WeighedRow& row) {
+            while (reader.next(row.record)) {
+                const Record& record = row.record;
+                if (record.error.empty() && isBlank(record)) {
+                    continue;
+                }
+                row.error.reset();
+                CellError error;
+                if (!record.error.empty()) {
+                    row.error = CellError{"", "", record.error};
+                } else if (auto stray = strayCell(record, headerWidth)) {
+                    row.error = std::move(stray);
+                } else if (!items.read(record.cells, row.item, error)) {
+                    row.error = std::move(error);
+                }
+                return true;
+            }
+            return false;
+        };
         Totals totals;
         std::vector<RowError> errors;
-        Record record;
-        LineItem item;
-        CellError cellError;
-        while (reader.next(record)) {
-            if (record.error.empty() && isBlank(record)) {
-                continue;
-            }
-            std::optional<CellError> bad;
-            if (!record.error.empty()) {
-                bad = CellError{"", "", record.error};
-            } else if (auto stray = strayCell(record, header.cells.size())) {
-                bad = std::move(stray);
-            } else if (!items.read(record.cells, item, cellError)) {
-                bad = std::move(cellError);
-            }
-            if (bad) {
-                errors.push_back({record.line, std::move(*bad)});
+        // Writes one row; false when the run ends at a bad row.
+        auto writeRow = [&](WeighedRow& row) {
+            if (row.error) {
+                errors.push_back({row.record.line, std::move(*row.error)});
                 report(diagnostics, options, errors.back());
-                if (!options.keepGoing) {
+                return options.keepGoing;
+            }
+            const LineItem& item = row.item;
+            out->row(row.record.line, row.record.cells, item);
+            totals.add(item.section->category, item.section->choice, item.quantity,
+                       item.totalWeight);
+            return true;
+        };
+        if (options.readAhead) {
+            RowBatches batches(readRow);
+            while (std::vector<WeighedRow>* batch = batches.next()) {
+                for (WeighedRow& row : *batch) {
+                    if (!writeRow(row)) {
+                        output.flush();
+                        return kRunHadBadRows;
+                    }
+                }
+            }
+        } else {
+            WeighedRow row;
+            while (readRow(row)) {
+                if (!writeRow(row)) {
                     output.flush();
                     return kRunHadBadRows;
                 }
-                continue;
             }
-            out->row(record.line, record.cells, item);
-            totals.add(item.section->category, item.section->choice, item.quantity,
-                       item.totalWeight);
         }
         out->end(totals, errors);
         if (!output.flush()) {

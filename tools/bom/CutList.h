@@ -13,6 +13,9 @@ struct RunOptions {
     Format format = Format::kCsv;
     bool keepGoing = false;       // report every bad row instead of stopping at the first
     std::string inputName = "-";  // the list's name in messages
+    // Read the list on a second thread while the rows are weighed. Off for a list typed
+    // at a terminal: a run that stops at a bad row would wait for the reading to end.
+    bool readAhead = true;
 };
 
 // Exit statuses of a run.

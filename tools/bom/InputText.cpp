@@ -55,7 +55,11 @@ void InputText::decideFromWholeFile() {
             break;
         }
         buffer.erase(0, upTo);
-        if (atEnd || buffer.size() > kLongestLine) {
+        if (atEnd) {
+            checkedWhole_ = true;
+            break;
+        }
+        if (buffer.size() > kLongestLine) {
             break;  // a line that long is reported when the list is read
         }
     }
@@ -119,6 +123,10 @@ bool InputText::readBlock(std::string& text) {
 
 void InputText::decodePart(std::size_t length, std::string& text) {
     const std::string_view part = std::string_view(raw_).substr(0, length);
+    if (encoding_ == Encoding::kUtf8 && checkedWhole_) {
+        text.append(part);
+        return;
+    }
     if (encoding_ != Encoding::kGb18030) {
         const std::size_t valid = validUtf8Prefix(part);
         if (valid == part.size()) {

@@ -44,6 +44,7 @@ class InputText final : public TextSource {
     bool end_ = false;
     bool start_ = true;
     bool sawNonAscii_ = false;
+    bool checkedWhole_ = false;  // the whole file was checked before reading
     long long linesBefore_ = 0;  // line ends in the input before raw_
     Encoding encoding_ = Encoding::kUndecided;
     std::unique_ptr<Gb18030Decoder> gb18030_;

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <nlohmann/json.hpp>
 
 #include "tools/bom/Report.h"
@@ -26,18 +27,29 @@ class JsonReport final : public Report {
     void row(long long line, std::span<const std::string> /*record*/,
              const LineItem& item) override {
         const Section& section = *item.section;
-        out_ << (first_ ? "\n" : ",\n") << "{\"line\": " << std::to_string(line)
-             << ", \"category\": " << jsonString(catalogueRow(section.category).name)
-             << ", \"choice\": " << jsonChoice(section) << ", \"fields\": ["
-             << jsonString(section.fields[0]) << ", " << jsonString(section.fields[1]) << ", "
-             << jsonString(section.fields[2]) << "], \"unit\": \"" << unitOf(section.category)
-             << "\", \"unitWeight\": \"" << section.unitWeightText
-             << "\", \"length\": " << numberText(item.length)
-             << ", \"width\": " << (item.width ? numberText(*item.width) : "null")
-             << ", \"quantity\": " << std::to_string(item.quantity)
-             << ", \"pieceWeight\": " << numberText(item.pieceWeight)
-             << ", \"totalWeight\": " << numberText(item.totalWeight)
-             << ", \"note\": " << jsonString(item.note) << "}";
+        if (section.reportText.empty()) {
+            section.reportText =
+                ", \"category\": " + jsonString(catalogueRow(section.category).name) +
+                ", \"choice\": " + jsonChoice(section) + ", \"fields\": [" +
+                jsonString(section.fields[0]) + ", " + jsonString(section.fields[1]) + ", " +
+                jsonString(section.fields[2]) + "], \"unit\": \"" +
+                std::string(unitOf(section.category)) + "\", \"unitWeight\": \"" +
+                section.unitWeightText + "\"";
+        }
+        out_ << (first_ ? "\n" : ",\n") << "{\"line\": ";
+        out_.number(static_cast<std::uint64_t>(line)) << section.reportText << ", \"length\": ";
+        out_.number(item.length) << ", \"width\": ";
+        if (item.width) {
+            out_.number(*item.width);
+        } else {
+            out_ << "null";
+        }
+        out_ << ", \"quantity\": ";
+        out_.number(item.quantity) << ", \"pieceWeight\": ";
+        out_.number(item.pieceWeight) << ", \"totalWeight\": ";
+        out_.number(item.totalWeight) << ", \"note\": ";
+        writeString(item.note);
+        out_ << '}';
         first_ = false;
     }
 
@@ -71,6 +83,18 @@ class JsonReport final : public Report {
     }
 
   private:
+    // A string literal; text with nothing to escape, as notes mostly are, goes as it is.
+    void writeString(std::string_view text) {
+        const bool plain = std::none_of(text.begin(), text.end(), [](char c) {
+            return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20;
+        });
+        if (plain) {
+            out_ << '"' << text << '"';
+        } else {
+            out_ << jsonString(text);
+        }
+    }
+
     Output& out_;
     bool first_ = true;
 };

@@ -269,9 +269,10 @@ std::optional<std::string_view> choiceText(const Section& section) {
     return choiceEntries(section.category)[static_cast<std::size_t>(section.choice - 1)];
 }
 
-LineItemReader::Outcome LineItemReader::readSection(std::span<const std::string> record) const {
-    Outcome outcome;
-    outcome.error = SectionBuilder(columns_, record).build(outcome.section);
+std::shared_ptr<const LineItemReader::Outcome> LineItemReader::readSection(
+    std::span<const std::string> record) const {
+    auto outcome = std::make_shared<Outcome>();
+    outcome->error = SectionBuilder(columns_, record).build(outcome->section);
     return outcome;
 }
 
@@ -289,19 +290,19 @@ bool LineItemReader::read(std::span<const std::string> record, LineItem& item, C
         }
         found = sections_.emplace(key_, readSection(record)).first;
     }
-    const Outcome& outcome = found->second;
-    if (outcome.error) {
-        error = *outcome.error;
+    const std::shared_ptr<const Outcome>& outcome = found->second;
+    if (outcome->error) {
+        error = *outcome->error;
         return false;
     }
-    const Section& section = outcome.section;
+    const Section& section = outcome->section;
     auto fail = [&](Column column, std::string message) {
         error = {columns_.header(column), std::string(columns_.cell(record, column)),
                  std::move(message)};
         return false;
     };
 
-    item.section = &section;
+    item.section = std::shared_ptr<const Section>(outcome, &section);
     item.length = 1.0;
     if (const std::string_view length = columns_.cell(record, Column::kLength); !length.empty()) {
         const std::optional<double> value = positiveDecimal(length);

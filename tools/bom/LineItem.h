@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -22,6 +23,9 @@ struct Section {
     std::array<std::string, 3> fields;
     std::string unitWeightText;
     double unitWeight = 0.0;  // kg/m, kg/m² for plate
+    // What a report writes for the section, made the first time it writes it: a list
+    // repeats its sections, and this text is the same for each of their rows.
+    mutable std::string reportText;
 };
 
 // A cell that cannot be read: its column's header, its text and why.
@@ -32,9 +36,9 @@ struct CellError {
 };
 
 struct LineItem {
-    const Section* section = nullptr;  // valid until the next row is read
-    double length = 1.0;               // m
-    std::optional<double> width;       // m, plate only
+    std::shared_ptr<const Section> section;
+    double length = 1.0;          // m
+    std::optional<double> width;  // m, plate only
     std::uint64_t quantity = 1;
     double pieceWeight = 0.0;  // kg
     double totalWeight = 0.0;  // kg
@@ -55,10 +59,11 @@ class LineItemReader {
         Section section;
         std::optional<CellError> error;
     };
-    Outcome readSection(std::span<const std::string> record) const;
+    std::shared_ptr<const Outcome> readSection(std::span<const std::string> record) const;
 
     const ColumnMap& columns_;
-    std::unordered_map<std::string, Outcome> sections_;
+    // Shared with the rows that carry them, which may outlive a clearing of the map.
+    std::unordered_map<std::string, std::shared_ptr<const Outcome>> sections_;
     std::string key_;
 };
 

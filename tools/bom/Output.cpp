@@ -17,6 +17,18 @@ bool Output::flush() {
     return !failed_;
 }
 
+Output& Output::number(double value) {
+    char text[32];
+    const auto result = std::to_chars(text, text + sizeof text, value);
+    return *this << std::string_view(text, static_cast<std::size_t>(result.ptr - text));
+}
+
+Output& Output::number(std::uint64_t value) {
+    char text[24];
+    const auto result = std::to_chars(text, text + sizeof text, value);
+    return *this << std::string_view(text, static_cast<std::size_t>(result.ptr - text));
+}
+
 std::string numberText(double value) {
     char text[32];
     const auto result = std::to_chars(text, text + sizeof text, value);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -26,6 +27,9 @@ class Output {
         buffer_ += c;
         return *this;
     }
+    // A number in its shortest decimal text that reads back as exactly `value`.
+    Output& number(double value);
+    Output& number(std::uint64_t value);
     // Writes what is buffered; true when everything written so far reached the file.
     bool flush();
     [[nodiscard]] bool failed() const { return failed_; }

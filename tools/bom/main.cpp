@@ -123,6 +123,7 @@ int main(int argc, char** argv) {
     RunOptions options;
     options.keepGoing = keepGoing;
     options.inputName = inputName;
+    options.readAhead = !(inputName == "-" && isTerminal(stdin));
     const bool toTerminal = outputName.empty() && isTerminal(stdout);
     options.format =
         format.empty() ? (toTerminal ? Format::kTable : Format::kCsv) : formats.at(format);

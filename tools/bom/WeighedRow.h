@@ -1,0 +1,17 @@
+#pragma once
+
+#include <optional>
+
+#include "tools/bom/CsvReader.h"
+#include "tools/bom/LineItem.h"
+
+namespace metalweight::bom {
+
+// One record of a list and what it weighs, or why it cannot be weighed.
+struct WeighedRow {
+    Record record;
+    std::optional<CellError> error;
+    LineItem item;
+};
+
+}  // namespace metalweight::bom
