@@ -134,14 +134,16 @@ CsvReader::Scan CsvReader::scan(Record& record, std::size_t& end, std::string& w
         } else {
             // A plain cell: up to the next delimiter or line end.
             std::size_t stop = at;
+            bool quote = false;
             while (stop < text.size() && text[stop] != delimiter_ && text[stop] != '\n') {
+                quote = quote || text[stop] == '"';
                 ++stop;
             }
             std::string_view cell = text.substr(at, stop - at);
             if (stop < text.size() && text[stop] == '\n' && cell.ends_with('\r')) {
                 cell.remove_suffix(1);
             }
-            if (cell.find('"') != std::string_view::npos) {
+            if (quote) {
                 why = "引号只能包住整个单元格";
                 return Scan::kBad;
             }

@@ -9,7 +9,7 @@
 namespace metalweight::bom {
 namespace {
 
-constexpr std::size_t kChunk = 1 << 18;
+constexpr std::size_t kChunk = 1 << 16;
 // A line longer than this is no cut list: it would only make memory grow.
 constexpr std::size_t kLongestLine = 16u << 20;
 
@@ -23,9 +23,7 @@ bool isAscii(std::string_view text) {
 
 }  // namespace
 
-InputText::InputText(std::FILE* file, std::string name) : file_(file), name_(std::move(name)) {
-    decideFromWholeFile();
-}
+InputText::InputText(std::FILE* file, std::string name) : file_(file), name_(std::move(name)) {}
 
 InputText::~InputText() = default;
 
@@ -87,6 +85,9 @@ bool InputText::fill() {
 }
 
 bool InputText::readBlock(std::string& text) {
+    if (start_ && raw_.empty() && !end_) {
+        decideFromWholeFile();
+    }
     // Gather whole lines: a character never spans two blocks.
     std::size_t lineEnd = raw_.rfind('\n');
     while (!end_ && lineEnd == std::string::npos) {

@@ -23,7 +23,8 @@ class InputError : public std::runtime_error {
 // UTF-8 when everything before it was ASCII, which both encodings read alike.
 class InputText final : public TextSource {
   public:
-    // Reads `file`, which stays owned by the caller; `name` is used in messages.
+    // Reads `file`, which stays owned by the caller; `name` is used in messages. A file
+    // that can be searched is checked when the first block is read.
     InputText(std::FILE* file, std::string name);
     ~InputText() override;
     InputText(const InputText&) = delete;

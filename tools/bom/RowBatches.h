@@ -34,8 +34,8 @@ class RowBatches {
   private:
     void read();
 
-    static constexpr std::size_t kBatchRows = 1024;
-    static constexpr std::size_t kBatchesInFlight = 4;
+    static constexpr std::size_t kBatchRows = 256;
+    static constexpr std::size_t kBatchesInFlight = 3;
 
     ReadRow readRow_;
     std::mutex mutex_;

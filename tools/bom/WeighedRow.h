@@ -10,6 +10,7 @@ namespace metalweight::bom {
 // One record of a list and what it weighs, or why it cannot be weighed.
 struct WeighedRow {
     Record record;
+    bool header = false;  // the list's header record, which comes first
     std::optional<CellError> error;
     LineItem item;
 };
