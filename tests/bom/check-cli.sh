@@ -2,11 +2,13 @@
 # The program from the outside: exit statuses, messages, the default formats, standard
 # input, replacing an -o file only when the report is complete, and memory that stays
 # the same from a thousand rows to a million.
-#   check-cli.sh PROGRAM GOLDEN_DIR WORK_DIR
+#   check-cli.sh PROGRAM GOLDEN_DIR WORK_DIR [--no-memory]
+# --no-memory leaves out the memory check (a sanitizer build's memory is not the program's).
 set -u
 bom=$1
 golden=$2
 work=$3
+memory=${4:-}
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 status() { "$@" >/dev/null 2>&1; echo $?; }
@@ -67,7 +69,8 @@ rows() {
 }
 rows 1000 >small.csv
 rows 1000000 >large.csv
-for format in csv json table; do
+[ "$memory" = --no-memory ] && formats= || formats="csv json table"
+for format in $formats; do
     small=$( { /usr/bin/time -f %M "$bom" --format $format small.csv >/dev/null; } 2>&1)
     large=$( { /usr/bin/time -f %M "$bom" --format $format large.csv >/dev/null; } 2>&1)
     echo "peak memory, $format: $small KB for 10^3 rows, $large KB for 10^6 rows"

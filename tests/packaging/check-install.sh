@@ -23,6 +23,12 @@ check "$metainfo"
 check "$prefix/share/doc/metalweight/copyright"
 check "$prefix/share/doc/metalweight/changelog.Debian.gz"
 check "$prefix/share/man/man1/metalweight.1.gz"
+# The cut-list program, installed with the window, weighs a list from its new place.
+[ -x "$prefix/bin/metalweight-bom" ] || fail "bin/metalweight-bom is not an installed program"
+check "$prefix/share/man/man1/metalweight-bom.1.gz"
+printf '类别,规格,长度,数量\n工字钢,I20a,6,10\n' |
+    "$prefix/bin/metalweight-bom" --format json | grep -q '"unitWeight": "28.0586"' ||
+    fail "the installed metalweight-bom does not weigh I20a"
 grep -qx "Name=金属材料单重计算" "$desktop" || fail "desktop entry name"
 grep -qx "Exec=metalweight" "$desktop" || fail "desktop entry Exec"
 grep -qx "Icon=metalweight" "$desktop" || fail "desktop entry Icon"
@@ -54,7 +60,8 @@ else
     dpkg-deb -f "$deb" Depends | grep -q "libqt6widgets6" || fail "dependencies not found"
     dpkg-deb -f "$deb" Description | grep -q "unit weight" || fail "description"
     contents=$(dpkg-deb -c "$deb")
-    for path in ./usr/bin/metalweight ./usr/share/applications/$app.desktop \
+    for path in ./usr/bin/metalweight ./usr/bin/metalweight-bom \
+        ./usr/share/man/man1/metalweight-bom.1.gz ./usr/share/applications/$app.desktop \
         ./usr/share/metainfo/$app.metainfo.xml ./usr/share/icons/hicolor/scalable/apps/metalweight.svg \
         ./usr/share/icons/hicolor/48x48/apps/metalweight.png ./usr/share/doc/metalweight/copyright; do
         grep -q " $path\$" <<<"$contents" || fail "$path not in the package"

@@ -66,7 +66,8 @@ struct Gb18030Decoder::Converter {
 
 Gb18030Decoder::Gb18030Decoder()
     : converter_(std::make_unique<Converter>(Converter{iconv_open("UTF-8", "GB18030")})) {
-    if (converter_->handle == reinterpret_cast<iconv_t>(-1)) {
+    // iconv_open's failure value is the handle (iconv_t)-1.
+    if (converter_->handle == reinterpret_cast<iconv_t>(-1)) {  // NOLINT(performance-no-int-to-ptr)
         throw std::runtime_error("系统不能转换 GB18030 编码");
     }
 }

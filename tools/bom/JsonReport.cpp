@@ -32,9 +32,9 @@ class JsonReport final : public Report {
                 ", \"category\": " + jsonString(catalogueRow(section.category).name) +
                 ", \"choice\": " + jsonChoice(section) + ", \"fields\": [" +
                 jsonString(section.fields[0]) + ", " + jsonString(section.fields[1]) + ", " +
-                jsonString(section.fields[2]) + "], \"unit\": \"" +
-                std::string(unitOf(section.category)) + "\", \"unitWeight\": \"" +
-                section.unitWeightText + "\"";
+                jsonString(section.fields[2]) +
+                "], \"unit\": " + jsonString(unitOf(section.category)) +
+                ", \"unitWeight\": " + jsonString(section.unitWeightText);
         }
         out_ << (first_ ? "\n" : ",\n") << "{\"line\": ";
         out_.number(static_cast<std::uint64_t>(line)) << section.reportText << ", \"length\": ";

@@ -15,17 +15,17 @@ struct TableColumn {
 };
 
 constexpr std::array<TableColumn, 11> kColumns = {{
-    {"行", 6, true},
+    {"行", 5, true},
     {"类别", 10, false},
     {"选择", 12, false},
-    {"尺寸(mm)", 16, false},
-    {"单重", 10, true},
-    {"单位", 7, false},
-    {"长度(m)", 8, true},
-    {"宽度(m)", 8, true},
-    {"数量", 7, true},
-    {"单件(kg)", 12, true},
-    {"总重(kg)", 14, true},
+    {"尺寸(mm)", 14, false},
+    {"单重", 9, true},
+    {"单位", 6, false},
+    {"长度(m)", 7, true},
+    {"宽度(m)", 7, true},
+    {"数量", 6, true},
+    {"单件(kg)", 11, true},
+    {"总重(kg)", 12, true},
 }};
 
 // Terminal columns a UTF-8 text takes: East Asian wide characters count two.
@@ -74,7 +74,7 @@ class TableReport final : public Report {
         for (const TableColumn& column : kColumns) {
             cell(column, column.title);
         }
-        out_ << "备注\n";
+        out_ << "  备注\n";
         rule();
     }
 
@@ -104,7 +104,10 @@ class TableReport final : public Report {
         for (std::size_t i = 0; i < kColumns.size(); ++i) {
             cell(kColumns[i], cells[i]);
         }
-        out_ << item.note << '\n';
+        if (!item.note.empty()) {
+            out_ << "  " << item.note;
+        }
+        out_ << '\n';
     }
 
     void end(const Totals& totals, std::span<const RowError> errors) override {
@@ -139,9 +142,12 @@ class TableReport final : public Report {
             out_ << text << blanks;
         }
     }
+    // A cell with the two blanks that part it from the one before.
     void cell(const TableColumn& column, std::string_view text) {
+        if (&column != kColumns.data()) {
+            out_ << "  ";
+        }
         pad(text, column.width, column.right);
-        out_ << "  ";
     }
     void rule() {
         std::size_t width = 4;

@@ -86,9 +86,7 @@ class ReplacedFile {
     std::FILE* file_ = nullptr;
 };
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
     CLI::App app{
         "金属材料单重计算：按下料清单算出每一行的单重、单件重量和总重量，"
         "以及按类别的合计和总重量。",
@@ -165,4 +163,14 @@ int main(int argc, char** argv) {
         return kRunFailed;
     }
     return status;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return run(argc, argv);
+    } catch (const std::exception& error) {  // out of memory, or a file system error
+        std::fprintf(stderr, "metalweight-bom: %s\n", error.what());
+        return kRunFailed;
+    }
 }

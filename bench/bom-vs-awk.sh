@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# metalweight-bom against awk adding up one column, on the same million-row file, best of
+# several runs each, taken in turns; then peak memory at a thousand and a million rows.
+#   bench/bom-vs-awk.sh [PROGRAM] [RUNS]
+set -euo pipefail
+bom=${1:-build/bin/metalweight-bom}
+runs=${2:-15}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+rows() {
+    awk -v n="$1" 'BEGIN {
+        print "类别,规格,长度,数量,备注"
+        split("工字钢,I20a|管道,φ57×3.5|钢板,δ10|圆钢,φ20|等边角钢,∠63×6|槽钢,[14b", kinds, "|")
+        for (i = 0; i < n; i++) print kinds[i % 6 + 1] "," (i % 7 + 1) "," (i % 9 + 1) ",第" i "件"
+    }'
+}
+rows 1000 >"$work/small.csv"
+rows 1000000 >"$work/large.csv"
+
+seconds() {
+    local start end
+    start=$(date +%s%N)
+    "$@" >/dev/null
+    end=$(date +%s%N)
+    echo $(((end - start) / 1000))
+}
+best_awk=999999999
+declare -A best=([csv]=999999999 [json]=999999999 [table]=999999999)
+for _ in $(seq "$runs"); do
+    t=$(seconds awk -F, '{s += $NF} END {print s}' "$work/large.csv")
+    ((t < best_awk)) && best_awk=$t
+    for format in csv json table; do
+        t=$(seconds "$bom" --format $format "$work/large.csv")
+        ((t < best[$format])) && best[$format]=$t
+    done
+done
+echo "awk, one column added up: $((best_awk / 1000)) ms for 10^6 rows"
+for format in csv json table; do
+    echo "metalweight-bom --format $format: $((best[$format] / 1000)) ms," \
+        "$((1000000 * 1000 / (best[$format] / 1000))) rows/s," \
+        "ratio to awk $(awk -v a="${best[$format]}" -v b="$best_awk" 'BEGIN {printf "%.2f", a / b}')"
+done
+for size in small large; do
+    kb=$( { /usr/bin/time -f %M "$bom" --format json "$work/$size.csv" >/dev/null; } 2>&1)
+    echo "peak memory, $size list: $kb KB"
+done
