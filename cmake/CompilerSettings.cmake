@@ -25,9 +25,12 @@ else()
     include(CheckPIESupported)
     check_pie_supported()
     set(CMAKE_POSITION_INDEPENDENT_CODE ON)
-    target_compile_options(metalweight_settings INTERFACE
-        -fstack-protector-strong -fstack-clash-protection)
+    target_compile_options(metalweight_settings INTERFACE -fstack-protector-strong)
     if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
+        # Windows compilers probe a large stack frame page by page already (__chkstk),
+        # which is what this adds on Linux; MinGW's GCC 12 also fails on it in some
+        # functions with exception tables.
+        target_compile_options(metalweight_settings INTERFACE -fstack-clash-protection)
         target_link_options(metalweight_settings INTERFACE -Wl,-z,relro -Wl,-z,now)
     elseif(MINGW)
         # MinGW's runtime has no stack protector of its own: libssp provides it, and

@@ -18,22 +18,32 @@ struct Gb18030Decoder::Converter {};
 Gb18030Decoder::Gb18030Decoder() = default;
 Gb18030Decoder::~Gb18030Decoder() = default;
 
+namespace {
+
+// GB18030's code page, or where a system lacks it (Wine does), GBK's: the two-byte part of
+// GB18030, which holds every character of the national standard set.
+UINT gb18030CodePage() {
+    static const UINT codePage = IsValidCodePage(54936) != 0 ? 54936 : 936;
+    return codePage;
+}
+
+}  // namespace
+
 std::size_t Gb18030Decoder::decode(std::string_view text, std::string& out) {
-    constexpr UINT kGb18030CodePage = 54936;
+    const UINT codePage = gb18030CodePage();
     // The code page converts whole texts only; on a failure, find the longest line
     // prefix that converts, so that the offset names the right line.
     auto convert = [&](std::string_view part) {
         if (part.empty()) {
             return true;
         }
-        const int wideLength =
-            MultiByteToWideChar(kGb18030CodePage, MB_ERR_INVALID_CHARS, part.data(),
-                                static_cast<int>(part.size()), nullptr, 0);
+        const int wideLength = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, part.data(),
+                                                   static_cast<int>(part.size()), nullptr, 0);
         if (wideLength <= 0) {
             return false;
         }
         std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
-        MultiByteToWideChar(kGb18030CodePage, MB_ERR_INVALID_CHARS, part.data(),
+        MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, part.data(),
                             static_cast<int>(part.size()), wide.data(), wideLength);
         const int length =
             WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);

@@ -8,7 +8,7 @@ namespace metalweight::bom {
 
 // GB18030 to UTF-8, for lists saved by a spreadsheet program on a Chinese Windows. The
 // system's converter does the work: iconv on POSIX systems, the GB18030 code page
-// (54936) on Windows.
+// (54936) on Windows, or GBK's (936) on a Windows without it.
 class Gb18030Decoder {
   public:
     Gb18030Decoder();

@@ -103,6 +103,8 @@ int run(int argc, char** argv) {
     app.add_option("-o,--output", outputName, "写到这个文件（完成后才替换已有的文件）");
     app.add_flag("--keep-going", keepGoing, "报告所有有错的行，照样算出其余的行；退出状态仍为 1");
     app.add_option("FILE", inputName, "清单文件（CSV 或制表符分隔）；- 或不写为标准输入");
+    // Not "/o" for "-o" on Windows: a path such as /data/list.csv is a file there too.
+    app.allow_windows_style_options(false);
     app.set_version_flag("--version", "metalweight-bom " +
                                           std::to_string(metalweight::kVersionMajor) + "." +
                                           std::to_string(metalweight::kVersionMinor) + "." +
