@@ -11,7 +11,12 @@ namespace metalweight::bom {
 // the run checks `failed()` once it ends.
 class Output {
   public:
-    explicit Output(std::FILE* file) : file_(file) { buffer_.reserve(kFlushAt + 4096); }
+    // Takes over the buffering of `file`, which must not have been written to yet: its
+    // own buffer would only copy every byte once more.
+    explicit Output(std::FILE* file) : file_(file) {
+        std::setvbuf(file_, nullptr, _IONBF, 0);
+        buffer_.reserve(kFlushAt + 4096);
+    }
     ~Output() { flush(); }
     Output(const Output&) = delete;
     Output& operator=(const Output&) = delete;

@@ -24,6 +24,12 @@ std::size_t validUtf8Prefix(std::string_view text) {
             ++i;
             continue;
         }
+        // Chinese text is three-byte sequences of the common form: take them in one step.
+        if (lead >= 0xE1 && lead <= 0xEC && i + 3 <= size && (bytes[i + 1] & 0xC0) == 0x80 &&
+            (bytes[i + 2] & 0xC0) == 0x80) {
+            i += 3;
+            continue;
+        }
         std::size_t length = 0;
         unsigned char low = 0x80;
         unsigned char high = 0xBF;
