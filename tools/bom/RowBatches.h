@@ -34,7 +34,7 @@ class RowBatches {
   private:
     void read();
 
-    static constexpr std::size_t kBatchRows = 512;
+    static constexpr std::size_t kBatchRows = 256;
     static constexpr std::size_t kBatchesInFlight = 3;
 
     ReadRow readRow_;
