@@ -67,9 +67,13 @@ rows() {
         for (i = 0; i < n; i++) print kinds[i % 6 + 1] "," (i % 7 + 1) "," (i % 9 + 1) ",第" i "件"
     }'
 }
-rows 1000 >small.csv
-rows 1000000 >large.csv
-[ "$memory" = --no-memory ] && formats= || formats="csv json table"
+formats="csv json table"
+if [ "$memory" = --no-memory ]; then
+    formats=
+else
+    rows 1000 >small.csv
+    rows 1000000 >large.csv
+fi
 for format in $formats; do
     small=$( { /usr/bin/time -f %M "$bom" --format $format small.csv >/dev/null; } 2>&1)
     large=$( { /usr/bin/time -f %M "$bom" --format $format large.csv >/dev/null; } 2>&1)
