@@ -39,30 +39,13 @@ bool fieldUsed(Category category, std::size_t k) {
     return static_cast<int>(k) < catalogueRow(category).valueCount;
 }
 
-std::string categoryList() {
+// The texts `text` gives for a range's elements, joined with "、" as a message lists them.
+template <typename Range, typename Text>
+std::string listOf(const Range& range, Text text) {
     std::string list;
-    for (const CategoryInfo& row : kCatalogue) {
+    for (const auto& element : range) {
         list += list.empty() ? "" : "、";
-        list += row.name;
-    }
-    return list;
-}
-
-std::string materialList() {
-    std::string list;
-    for (const Material& material : kMaterials) {
-        list += list.empty() ? "" : "、";
-        list += material.name;
-    }
-    return list;
-}
-
-// The model numbers of a preset row, as a drawing writes them: "10、12、12.6".
-std::string modelList(const PresetRow& row) {
-    std::string list;
-    for (const double height : row.list1) {
-        list += list.empty() ? "" : "、";
-        list += presetText(height / 10);
+        list += text(element);
     }
     return list;
 }
@@ -109,8 +92,10 @@ std::optional<CellError> SectionBuilder::build(Section& section) {
     }
     const std::optional<Category> category = categoryByName(name);
     if (!category) {
-        return errorAt(Column::kCategory, "不是已知的类别；类别是 " + categoryList() +
-                                              "，或 pipe、i-beam、channel 等英文名");
+        return errorAt(Column::kCategory,
+                       "不是已知的类别；类别是 " + listOf(kCatalogue, [](const CategoryInfo& row) {
+                           return row.name;
+                       }) + "，或 pipe、i-beam、channel 等英文名");
     }
     section.category = *category;
     std::optional<int> typeColumn;
@@ -167,7 +152,10 @@ std::optional<CellError> SectionBuilder::readChoice(Section& section,
         if (!material.empty()) {
             const std::optional<int> choice = materialByName(material);
             if (!choice) {
-                return errorAt(Column::kMaterial, "不是管道的材质；材质是 " + materialList());
+                return errorAt(Column::kMaterial, "不是管道的材质；材质是 " +
+                                                      listOf(kMaterials, [](const Material& entry) {
+                                                          return entry.name;
+                                                      }));
             }
             section.choice = *choice;
         }
@@ -229,7 +217,9 @@ std::optional<CellError> SectionBuilder::fromDesignation(Section& section,
     return errorAt(Column::kSize,
                    std::string(catalogueRow(category).name) +
                        (typeName.empty() ? "（无型号字母）" : " " + std::string(typeName) + " 型") +
-                       "没有 " + std::string(designation.modelText) + " 号；有 " + modelList(*row));
+                       "没有 " + std::string(designation.modelText) + " 号；有 " +
+                       // Model numbers as a drawing writes them: "10、12、12.6".
+                       listOf(row->list1, [](double height) { return presetText(height / 10); }));
 }
 
 std::optional<CellError> SectionBuilder::fromDimensionColumns(Section& section) {
