@@ -39,6 +39,7 @@ void InputText::decideFromWholeFile() {
     // Check line by line, so that no character is split between two reads.
     std::string buffer;
     encoding_ = Encoding::kUtf8;
+    long long lines = 0;
     for (;;) {
         const std::size_t before = buffer.size();
         buffer.resize(before + kChunk);
@@ -48,10 +49,15 @@ void InputText::decideFromWholeFile() {
         const std::size_t lineEnd = buffer.rfind('\n');
         const std::size_t upTo =
             atEnd ? buffer.size() : (lineEnd == std::string::npos ? 0 : lineEnd + 1);
-        if (validUtf8Prefix(std::string_view(buffer).substr(0, upTo)) != upTo) {
+        const std::size_t valid = validUtf8Prefix(std::string_view(buffer).substr(0, upTo));
+        if (valid != upTo) {
             encoding_ = Encoding::kGb18030;
+            firstNonUtf8Line_ =
+                lines +
+                std::count(buffer.begin(), buffer.begin() + static_cast<long>(valid), '\n') + 1;
             break;
         }
+        lines += std::count(buffer.begin(), buffer.begin() + static_cast<long>(upTo), '\n');
         buffer.erase(0, upTo);
         if (atEnd) {
             checkedWhole_ = true;
@@ -147,7 +153,15 @@ void InputText::decodePart(std::size_t length, std::string& text) {
     }
     const std::size_t decoded = gb18030_->decode(part, text);
     if (decoded != part.size()) {
-        fail(decoded, "既不是有效的 UTF-8，也不是有效的 GB18030");
+        if (firstNonUtf8Line_ == 0) {
+            fail(decoded, "既不是有效的 UTF-8，也不是有效的 GB18030");
+        }
+        // Name both places: where a UTF-8 reader and where a GB18030 reader stops.
+        const auto end = raw_.begin() + static_cast<long>(decoded);
+        const long long line = linesBefore_ + std::count(raw_.begin(), end, '\n') + 1;
+        throw InputError(name_ + ":" + std::to_string(firstNonUtf8Line_) +
+                         ": 不是有效的 UTF-8；作为 GB18030 读，第 " + std::to_string(line) +
+                         " 行也不对");
     }
 }
 

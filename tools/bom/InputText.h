@@ -45,8 +45,9 @@ class InputText final : public TextSource {
     bool end_ = false;
     bool start_ = true;
     bool sawNonAscii_ = false;
-    bool checkedWhole_ = false;  // the whole file was checked before reading
-    long long linesBefore_ = 0;  // line ends in the input before raw_
+    bool checkedWhole_ = false;       // the whole file was checked before reading
+    long long firstNonUtf8Line_ = 0;  // found by that check; 0 when none was found
+    long long linesBefore_ = 0;       // line ends in the input before raw_
     Encoding encoding_ = Encoding::kUndecided;
     std::unique_ptr<Gb18030Decoder> gb18030_;
 };
