@@ -31,7 +31,7 @@ class CsvReport final : public Report {
             }
             out_ << ',';
         }
-        const Section& section = *item.section;
+        const Section& section = item.section;
         out_ << section.unitWeightText << ',' << unitOf(section.category) << ',';
         out_.number(item.pieceWeight) << ',';
         out_.number(item.totalWeight) << "\r\n";

@@ -109,7 +109,7 @@ class CutListRun {
         }
         const LineItem& item = row.item;
         report_->row(record.line, record.cells, item);
-        totals_.add(item.section->category, item.section->choice, item.quantity, item.totalWeight);
+        totals_.add(item.section.category, item.section.choice, item.quantity, item.totalWeight);
         return std::nullopt;
     }
 

@@ -26,18 +26,27 @@ class JsonReport final : public Report {
 
     void row(long long line, std::span<const std::string> /*record*/,
              const LineItem& item) override {
-        const Section& section = *item.section;
-        if (section.reportText.empty()) {
-            section.reportText =
-                ", \"category\": " + jsonString(catalogueRow(section.category).name) +
-                ", \"choice\": " + jsonChoice(section) + ", \"fields\": [" +
-                jsonString(section.fields[0]) + ", " + jsonString(section.fields[1]) + ", " +
-                jsonString(section.fields[2]) +
-                "], \"unit\": " + jsonString(unitOf(section.category)) +
-                ", \"unitWeight\": " + jsonString(section.unitWeightText);
-        }
+        const Section& section = item.section;
         out_ << (first_ ? "\n" : ",\n") << "{\"line\": ";
-        out_.number(static_cast<std::uint64_t>(line)) << section.reportText << ", \"length\": ";
+        out_.number(static_cast<std::uint64_t>(line)) << ", \"category\": ";
+        writeString(catalogueRow(section.category).name);
+        out_ << ", \"choice\": ";
+        if (const std::optional<std::string_view> choice = choiceText(section)) {
+            writeString(*choice);
+        } else {
+            out_ << "null";
+        }
+        out_ << ", \"fields\": [";
+        writeString(section.fields[0]);
+        out_ << ", ";
+        writeString(section.fields[1]);
+        out_ << ", ";
+        writeString(section.fields[2]);
+        out_ << "], \"unit\": ";
+        writeString(unitOf(section.category));
+        out_ << ", \"unitWeight\": ";
+        writeString(section.unitWeightText);
+        out_ << ", \"length\": ";
         out_.number(item.length) << ", \"width\": ";
         if (item.width) {
             out_.number(*item.width);

@@ -259,11 +259,12 @@ std::optional<std::string_view> choiceText(const Section& section) {
     return choiceEntries(section.category)[static_cast<std::size_t>(section.choice - 1)];
 }
 
-std::shared_ptr<const LineItemReader::Outcome> LineItemReader::readSection(
-    std::span<const std::string> record) const {
-    auto outcome = std::make_shared<Outcome>();
-    outcome->error = SectionBuilder(columns_, record).build(outcome->section);
-    return outcome;
+LineItemReader::LineItemReader(const ColumnMap& columns) : columns_(columns), slots_(kSlots) {}
+
+void LineItemReader::readSection(std::span<const std::string> record, Slot& slot) const {
+    slot.key = key_;
+    slot.section = Section{};
+    slot.error = SectionBuilder(columns_, record).build(slot.section);
 }
 
 bool LineItemReader::read(std::span<const std::string> record, LineItem& item, CellError& error) {
@@ -273,26 +274,22 @@ bool LineItemReader::read(std::span<const std::string> record, LineItem& item, C
         key_ += columns_.cell(record, column);
         key_ += '\x1f';
     }
-    auto found = sections_.find(key_);
-    if (found == sections_.end()) {
-        if (sections_.size() >= kKeptSections) {
-            sections_.clear();
-        }
-        found = sections_.emplace(key_, readSection(record)).first;
+    Slot& slot = slots_[std::hash<std::string_view>{}(key_) % kSlots];
+    if (slot.key != key_) {
+        readSection(record, slot);
     }
-    const std::shared_ptr<const Outcome>& outcome = found->second;
-    if (outcome->error) {
-        error = *outcome->error;
+    if (slot.error) {
+        error = *slot.error;
         return false;
     }
-    const Section& section = outcome->section;
+    item.section = slot.section;
+    const Section& section = item.section;
     auto fail = [&](Column column, std::string message) {
         error = {columns_.header(column), std::string(columns_.cell(record, column)),
                  std::move(message)};
         return false;
     };
 
-    item.section = std::shared_ptr<const Section>(outcome, &section);
     item.length = 1.0;
     if (const std::string_view length = columns_.cell(record, Column::kLength); !length.empty()) {
         const std::optional<double> value = positiveDecimal(length);

@@ -2,12 +2,11 @@
 
 #include <array>
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 #include "core/Catalogue.h"
 #include "tools/bom/Columns.h"
@@ -23,9 +22,6 @@ struct Section {
     std::array<std::string, 3> fields;
     std::string unitWeightText;
     double unitWeight = 0.0;  // kg/m, kg/m² for plate
-    // What a report writes for the section, made the first time it writes it: a list
-    // repeats its sections, and this text is the same for each of their rows.
-    mutable std::string reportText;
 };
 
 // A cell that cannot be read: its column's header, its text and why.
@@ -36,7 +32,7 @@ struct CellError {
 };
 
 struct LineItem {
-    std::shared_ptr<const Section> section;
+    Section section;
     double length = 1.0;          // m
     std::optional<double> width;  // m, plate only
     std::uint64_t quantity = 1;
@@ -46,26 +42,30 @@ struct LineItem {
 };
 
 // Reads rows against the columns of one list. Rows of a list repeat their sections, so
-// the sections read last are kept, up to a fixed number.
+// sections are kept in a fixed number of slots, found by their cells.
 class LineItemReader {
   public:
-    explicit LineItemReader(const ColumnMap& columns) : columns_(columns) {}
+    explicit LineItemReader(const ColumnMap& columns);
 
     // Reads one record; false, with `error` filled, when a cell is bad.
     bool read(std::span<const std::string> record, LineItem& item, CellError& error);
 
   private:
-    // Apart from its shared count, which the reading thread changes row by row, on a
-    // cache line of its own: the writing thread reads the section at the same time.
-    struct alignas(64) Outcome {
+    // A section as its cells last gave it; a row copies it out, so that a slot can be
+    // taken by another section at any time, whatever rows are still being written.
+    struct Slot {
+        std::string key;  // the section's cells; empty while the slot is unused
         Section section;
         std::optional<CellError> error;
     };
-    std::shared_ptr<const Outcome> readSection(std::span<const std::string> record) const;
+    // Lists repeat a few dozen sections; a list of all different sections only
+    // replaces slots, and memory stays the same.
+    static constexpr std::size_t kSlots = 1024;
+
+    void readSection(std::span<const std::string> record, Slot& slot) const;
 
     const ColumnMap& columns_;
-    // Shared with the rows that carry them, which may outlive a clearing of the map.
-    std::unordered_map<std::string, std::shared_ptr<const Outcome>> sections_;
+    std::vector<Slot> slots_;
     std::string key_;
 };
 
