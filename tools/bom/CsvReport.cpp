@@ -10,31 +10,30 @@ namespace {
 // them with the Chinese intact.
 class CsvReport final : public Report {
   public:
-    explicit CsvReport(Output& output) : out_(output) {}
+    CsvReport(Output& output, std::size_t columns) : out_(output), width_(columns) {}
 
     void begin(std::span<const std::string> header) override {
-        width_ = header.size();
         out_ << "\xEF\xBB\xBF";
         for (const std::string& cell : header) {
-            writeCell(cell);
+            writeCell(out_, cell);
             out_ << ',';
         }
         out_ << "单重,单位,单件重量(kg),总重量(kg)\r\n";
     }
 
-    void row(long long /*line*/, std::span<const std::string> record,
-             const LineItem& item) override {
+    void row(Output& out, long long /*line*/, std::span<const std::string> record,
+             const LineItem& item) const override {
         const std::size_t cells = std::min(record.size(), width_);
         for (std::size_t i = 0; i < width_; ++i) {
             if (i < cells) {
-                writeCell(record[i]);
+                writeCell(out, record[i]);
             }
-            out_ << ',';
+            out << ',';
         }
         const Section& section = item.section;
-        out_ << section.unitWeightText << ',' << unitOf(section.category) << ',';
-        out_.number(item.pieceWeight) << ',';
-        out_.number(item.totalWeight) << "\r\n";
+        out << section.unitWeightText << ',' << unitOf(section.category) << ',';
+        out.number(item.pieceWeight) << ',';
+        out.number(item.totalWeight) << "\r\n";
     }
 
     void end(const Totals& totals, std::span<const RowError> /*errors*/) override {
@@ -44,7 +43,7 @@ class CsvReport final : public Report {
             section.category = group.category;
             section.choice = group.choice;
             out_ << catalogueRow(group.category).name << ',';
-            writeCell(choiceText(section).value_or(""));
+            writeCell(out_, choiceText(section).value_or(""));
             out_ << ',' << std::to_string(group.quantity) << ',' << numberText(group.weight)
                  << "\r\n";
         }
@@ -54,32 +53,32 @@ class CsvReport final : public Report {
 
   private:
     // A cell quoted when it holds a comma, a quote or a line end, quotes doubled.
-    void writeCell(std::string_view cell) {
+    static void writeCell(Output& out, std::string_view cell) {
         const bool plain = std::none_of(cell.begin(), cell.end(), [](char c) {
             return c == ',' || c == '"' || c == '\r' || c == '\n';
         });
         if (plain) {
-            out_ << cell;
+            out << cell;
             return;
         }
-        out_ << '"';
+        out << '"';
         for (const char c : cell) {
             if (c == '"') {
-                out_ << '"';
+                out << '"';
             }
-            out_ << c;
+            out << c;
         }
-        out_ << '"';
+        out << '"';
     }
 
     Output& out_;
-    std::size_t width_ = 0;
+    std::size_t width_;
 };
 
 }  // namespace
 
-std::unique_ptr<Report> makeCsvReport(Output& output) {
-    return std::make_unique<CsvReport>(output);
+std::unique_ptr<Report> makeCsvReport(Output& output, std::size_t columns) {
+    return std::make_unique<CsvReport>(output, columns);
 }
 
 }  // namespace metalweight::bom

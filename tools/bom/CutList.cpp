@@ -44,72 +44,96 @@ std::optional<CellError> strayCell(const Record& record, std::size_t headerWidth
     return std::nullopt;
 }
 
-// One run over a list. Reading and weighing (readRow) happen on the reading thread when
-// the run reads ahead, writing (writeRow) on the caller's; the header comes through
-// as the first row, so that reading, the encoding check of the whole file included,
-// starts on the reading thread.
+// One run over a list. Reading (fill) happens on the reading thread when the run reads
+// ahead, and weighing (weigh) on either thread; writing (write) on the caller's. The
+// header comes through as the first row, so that reading, the encoding check of the whole
+// file included, starts on the reading thread.
 class CutListRun {
   public:
     CutListRun(TextSource& input, const RunOptions& options, Output& output, std::FILE* diagnostics)
         : reader_(input), options_(options), output_(output), diagnostics_(diagnostics) {}
 
-    // Fills the next row that is not blank: the header first. False at the end.
-    bool readRow(WeighedRow& row) {
-        row.error.reset();
-        row.header = false;
-        if (!items_ && !headerRead_) {
+    // Reads the next rows that are not blank, the header first; false at the end.
+    bool fill(RowBatch& batch) {
+        if (batch.rows.size() < RowBatch::kRows) {
+            batch.rows.resize(RowBatch::kRows);
+        }
+        if (!headerRead_) {
             headerRead_ = true;
+            WeighedRow& row = batch.rows[batch.count++];
             row.header = true;
             readHeader(row);
-            return true;
+            return columns_.has_value();  // nothing more is read after a bad header
         }
-        if (!items_) {
-            return false;  // the header was bad: nothing more is read
-        }
-        while (reader_.next(row.record)) {
-            const Record& record = row.record;
-            if (record.error.empty() && isBlank(record)) {
+        while (batch.count < RowBatch::kRows) {
+            WeighedRow& row = batch.rows[batch.count];
+            row.header = false;
+            if (!reader_.next(row.record)) {
+                return false;
+            }
+            if (row.record.error.empty() && isBlank(row.record)) {
                 continue;
             }
-            CellError error;
-            if (!record.error.empty()) {
-                row.error = CellError{"", "", record.error};
-            } else if (auto stray = strayCell(record, headerWidth_)) {
-                row.error = std::move(stray);
-            } else if (!items_->read(record.cells, row.item, error)) {
-                row.error = std::move(error);
-            }
-            return true;
+            ++batch.count;
         }
-        return false;
+        return true;
     }
 
-    // Writes one row; the exit status when the run ends with it.
-    std::optional<int> writeRow(WeighedRow& row) {
-        const Record& record = row.record;
-        if (row.header) {
-            if (row.error) {
-                report(diagnostics_,
-                       options_.inputName +
-                           (record.line > 0 ? ":" + std::to_string(record.line) : "") + ": " +
-                           row.error->message);
-                return kRunFailed;
+    // Weighs the rows of a batch and writes the report text of the good ones.
+    void weigh(RowBatch& batch, LineItemReader* items) const {
+        Output text(batch.text);
+        for (std::size_t i = 0; i < batch.count; ++i) {
+            WeighedRow& row = batch.rows[i];
+            if (!row.header) {
+                weighRow(row, *items);
+                if (!row.error) {
+                    report_->row(text, row.record.line, row.record.cells, row.item);
+                }
             }
-            report_ = makeReport(options_.format, output_);
-            report_->begin(record.cells);
-            return std::nullopt;
+            batch.ends.push_back(batch.text.size());
         }
-        if (row.error) {
-            errors_.push_back({record.line, std::move(*row.error)});
-            report(diagnostics_, options_, errors_.back());
-            if (!options_.keepGoing) {
-                return kRunHadBadRows;
+    }
+
+    // The reading thread's weighing.
+    void weighHere(RowBatch& batch) { weigh(batch, &*readerItems_); }
+
+    // Writes a weighed batch in order; the exit status when the run ends in it.
+    std::optional<int> write(RowBatch& batch) {
+        if (!batch.weighed) {
+            // Before the header is written, a batch holds the header alone.
+            weigh(batch, writerItems_ ? &*writerItems_ : nullptr);
+        }
+        const std::string_view text(batch.text);
+        std::size_t start = 0;
+        for (std::size_t i = 0; i < batch.count; ++i) {
+            WeighedRow& row = batch.rows[i];
+            const std::size_t end = batch.ends[i];
+            if (row.header) {
+                if (row.error) {
+                    const long long line = row.record.line;
+                    report(diagnostics_, options_.inputName +
+                                             (line > 0 ? ":" + std::to_string(line) : "") + ": " +
+                                             row.error->message);
+                    return kRunFailed;
+                }
+                report_->begin(row.record.cells);
+                writerItems_.emplace(*columns_);
+            } else if (row.error) {
+                errors_.push_back({row.record.line, std::move(*row.error)});
+                report(diagnostics_, options_, errors_.back());
+                if (!options_.keepGoing) {
+                    return kRunHadBadRows;
+                }
+            } else {
+                output_ << report_->rowSeparator(rowsWritten_ == 0)
+                        << text.substr(start, end - start);
+                ++rowsWritten_;
+                const LineItem& item = row.item;
+                totals_.add(item.section.category, item.section.choice, item.quantity,
+                            item.totalWeight);
             }
-            return std::nullopt;
+            start = end;
         }
-        const LineItem& item = row.item;
-        report_->row(record.line, record.cells, item);
-        totals_.add(item.section.category, item.section.choice, item.quantity, item.totalWeight);
         return std::nullopt;
     }
 
@@ -125,34 +149,55 @@ class CutListRun {
 
   private:
     void readHeader(WeighedRow& row) {
+        row.error.reset();
         if (!reader_.next(row.record)) {
             row.record.line = 0;
             row.error = CellError{"", "", "没有表头：清单是空的"};
             return;
         }
         std::string why = row.record.error;
+        std::optional<ColumnMap> columns;
         if (why.empty()) {
-            columns_ = ColumnMap::fromHeader(row.record.cells, why);
+            columns = ColumnMap::fromHeader(row.record.cells, why);
         }
-        if (!columns_) {
+        if (!columns) {
             row.error = CellError{"", "", why};
             return;
         }
-        items_.emplace(*columns_);
+        // Made before the header is handed over, and then only read on both threads.
+        columns_ = std::move(columns);
+        readerItems_.emplace(*columns_);
         headerWidth_ = row.record.cells.size();
+        report_ = makeReport(options_.format, output_, headerWidth_);
+    }
+
+    void weighRow(WeighedRow& row, LineItemReader& items) const {
+        row.error.reset();
+        const Record& record = row.record;
+        CellError error;
+        if (!record.error.empty()) {
+            row.error = CellError{"", "", record.error};
+        } else if (auto stray = strayCell(record, headerWidth_)) {
+            row.error = std::move(stray);
+        } else if (!items.read(record.cells, row.item, error)) {
+            row.error = std::move(error);
+        }
     }
 
     CsvReader reader_;
     const RunOptions& options_;
     Output& output_;
     std::FILE* diagnostics_;
-    // Used by the reading side only.
+    // Set on the reading side before the header is handed over.
     bool headerRead_ = false;
     std::optional<ColumnMap> columns_;
-    std::optional<LineItemReader> items_;
     std::size_t headerWidth_ = 0;
-    // Used by the writing side only.
     std::unique_ptr<Report> report_;
+    // Each thread weighs with its own sections.
+    std::optional<LineItemReader> readerItems_;
+    std::optional<LineItemReader> writerItems_;
+    // Used by the writing side only.
+    std::size_t rowsWritten_ = 0;
     Totals totals_;
     std::vector<RowError> errors_;
 };
@@ -164,19 +209,22 @@ int runCutList(TextSource& input, const RunOptions& options, Output& output,
     CutListRun run(input, options, output, diagnostics);
     try {
         if (options.readAhead) {
-            RowBatches batches([&run](WeighedRow& row) { return run.readRow(row); });
-            while (std::vector<WeighedRow>* batch = batches.next()) {
-                for (WeighedRow& row : *batch) {
-                    if (const std::optional<int> status = run.writeRow(row)) {
-                        output.flush();
-                        return *status;
-                    }
+            RowBatches batches([&run](RowBatch& batch) { return run.fill(batch); },
+                               [&run](RowBatch& batch) { run.weighHere(batch); });
+            while (RowBatch* batch = batches.next()) {
+                if (const std::optional<int> status = run.write(*batch)) {
+                    output.flush();
+                    return *status;
                 }
             }
         } else {
-            WeighedRow row;
-            while (run.readRow(row)) {
-                if (const std::optional<int> status = run.writeRow(row)) {
+            RowBatch batch;
+            for (bool more = true; more;) {
+                batch.count = 0;
+                batch.text.clear();
+                batch.ends.clear();
+                more = run.fill(batch);
+                if (const std::optional<int> status = run.write(batch)) {
                     output.flush();
                     return *status;
                 }

@@ -24,46 +24,49 @@ class JsonReport final : public Report {
 
     void begin(std::span<const std::string> /*header*/) override { out_ << "{\"rows\": ["; }
 
-    void row(long long line, std::span<const std::string> /*record*/,
-             const LineItem& item) override {
+    void row(Output& out, long long line, std::span<const std::string> /*record*/,
+             const LineItem& item) const override {
         const Section& section = item.section;
-        out_ << (first_ ? "\n" : ",\n") << "{\"line\": ";
-        out_.number(static_cast<std::uint64_t>(line)) << ", \"category\": ";
-        writeString(catalogueRow(section.category).name);
-        out_ << ", \"choice\": ";
+        out << "{\"line\": ";
+        out.number(static_cast<std::uint64_t>(line)) << ", \"category\": ";
+        writePlain(out, catalogueRow(section.category).name);
+        out << ", \"choice\": ";
         if (const std::optional<std::string_view> choice = choiceText(section)) {
-            writeString(*choice);
+            writePlain(out, *choice);
         } else {
-            out_ << "null";
+            out << "null";
         }
-        out_ << ", \"fields\": [";
-        writeString(section.fields[0]);
-        out_ << ", ";
-        writeString(section.fields[1]);
-        out_ << ", ";
-        writeString(section.fields[2]);
-        out_ << "], \"unit\": ";
-        writeString(unitOf(section.category));
-        out_ << ", \"unitWeight\": ";
-        writeString(section.unitWeightText);
-        out_ << ", \"length\": ";
-        out_.number(item.length) << ", \"width\": ";
+        out << ", \"fields\": [";
+        writePlain(out, section.fields[0]);
+        out << ", ";
+        writePlain(out, section.fields[1]);
+        out << ", ";
+        writePlain(out, section.fields[2]);
+        out << "], \"unit\": ";
+        writePlain(out, unitOf(section.category));
+        out << ", \"unitWeight\": ";
+        writePlain(out, section.unitWeightText);
+        out << ", \"length\": ";
+        out.number(item.length) << ", \"width\": ";
         if (item.width) {
-            out_.number(*item.width);
+            out.number(*item.width);
         } else {
-            out_ << "null";
+            out << "null";
         }
-        out_ << ", \"quantity\": ";
-        out_.number(item.quantity) << ", \"pieceWeight\": ";
-        out_.number(item.pieceWeight) << ", \"totalWeight\": ";
-        out_.number(item.totalWeight) << ", \"note\": ";
-        writeString(item.note);
-        out_ << '}';
-        first_ = false;
+        out << ", \"quantity\": ";
+        out.number(item.quantity) << ", \"pieceWeight\": ";
+        out.number(item.pieceWeight) << ", \"totalWeight\": ";
+        out.number(item.totalWeight) << ", \"note\": ";
+        writeString(out, item.note);
+        out << '}';
+    }
+
+    [[nodiscard]] std::string_view rowSeparator(bool first) const override {
+        return first ? "\n" : ",\n";
     }
 
     void end(const Totals& totals, std::span<const RowError> errors) override {
-        out_ << (first_ ? "],\n" : "\n],\n") << "\"totals\": [";
+        out_ << (totals.groups().empty() ? "],\n" : "\n],\n") << "\"totals\": [";
         bool first = true;
         for (const Totals::Group& group : totals.groups()) {
             Section section;
@@ -92,20 +95,23 @@ class JsonReport final : public Report {
     }
 
   private:
+    // A string literal of a text that has nothing to escape: the catalogue's names, the
+    // choice lists' entries, units, and field and weight texts, which are plain decimals.
+    static void writePlain(Output& out, std::string_view text) { out << '"' << text << '"'; }
+
     // A string literal; text with nothing to escape, as notes mostly are, goes as it is.
-    void writeString(std::string_view text) {
+    static void writeString(Output& out, std::string_view text) {
         const bool plain = std::none_of(text.begin(), text.end(), [](char c) {
             return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20;
         });
         if (plain) {
-            out_ << '"' << text << '"';
+            out << '"' << text << '"';
         } else {
-            out_ << jsonString(text);
+            out << jsonString(text);
         }
     }
 
     Output& out_;
-    bool first_ = true;
 };
 
 }  // namespace

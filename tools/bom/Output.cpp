@@ -5,6 +5,9 @@
 namespace metalweight::bom {
 
 bool Output::flush() {
+    if (file_ == nullptr) {
+        return true;
+    }
     if (!buffer_.empty()) {
         if (std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) {
             failed_ = true;

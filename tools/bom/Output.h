@@ -7,23 +7,25 @@
 
 namespace metalweight::bom {
 
-// Buffered writing to a file the caller owns. A failed write is remembered, not thrown:
-// the run checks `failed()` once it ends.
+// Buffered writing to a file the caller owns, or appending to a text. A failed write is
+// remembered, not thrown: the run checks `failed()` once it ends.
 class Output {
   public:
     // Takes over the buffering of `file`, which must not have been written to yet: its
     // own buffer would only copy every byte once more.
-    explicit Output(std::FILE* file) : file_(file) {
+    explicit Output(std::FILE* file) : file_(file), buffer_(own_) {
         std::setvbuf(file_, nullptr, _IONBF, 0);
         buffer_.reserve(kFlushAt + 4096);
     }
+    // Appends to `text`, which outlives the output.
+    explicit Output(std::string& text) : file_(nullptr), buffer_(text) {}
     ~Output() { flush(); }
     Output(const Output&) = delete;
     Output& operator=(const Output&) = delete;
 
     Output& operator<<(std::string_view text) {
         buffer_ += text;
-        if (buffer_.size() >= kFlushAt) {
+        if (file_ != nullptr && buffer_.size() >= kFlushAt) {
             flush();
         }
         return *this;
@@ -41,8 +43,9 @@ class Output {
 
   private:
     static constexpr std::size_t kFlushAt = 1 << 16;
-    std::FILE* file_;
-    std::string buffer_;
+    std::FILE* file_;  // null for a text
+    std::string own_;
+    std::string& buffer_;
     bool failed_ = false;
 };
 

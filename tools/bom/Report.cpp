@@ -2,12 +2,12 @@
 
 namespace metalweight::bom {
 
-std::unique_ptr<Report> makeReport(Format format, Output& output) {
+std::unique_ptr<Report> makeReport(Format format, Output& output, std::size_t columns) {
     switch (format) {
         case Format::kTable:
             return makeTableReport(output);
         case Format::kCsv:
-            return makeCsvReport(output);
+            return makeCsvReport(output, columns);
         case Format::kJson:
             return makeJsonReport(output);
     }

@@ -24,16 +24,22 @@ class Report {
     virtual ~Report() = default;
     // The list's header record, before any row.
     virtual void begin(std::span<const std::string> header) = 0;
-    // One good row: its input record and what it weighs.
-    virtual void row(long long line, std::span<const std::string> record, const LineItem& item) = 0;
+    // One good row, its input record and what it weighs, written to `out`: rows are
+    // written on either thread, into a batch's text, and so the report keeps no state
+    // between them.
+    virtual void row(Output& out, long long line, std::span<const std::string> record,
+                     const LineItem& item) const = 0;
+    // What goes before a row: before the first one, or between two.
+    [[nodiscard]] virtual std::string_view rowSeparator(bool /*first*/) const { return {}; }
     // After the last row: the totals and the rows that could not be read.
     virtual void end(const Totals& totals, std::span<const RowError> errors) = 0;
 };
 
-std::unique_ptr<Report> makeReport(Format format, Output& output);
+// The report for a list whose header has `columns` cells.
+std::unique_ptr<Report> makeReport(Format format, Output& output, std::size_t columns);
 
 std::unique_ptr<Report> makeTableReport(Output& output);
-std::unique_ptr<Report> makeCsvReport(Output& output);
+std::unique_ptr<Report> makeCsvReport(Output& output, std::size_t columns);
 std::unique_ptr<Report> makeJsonReport(Output& output);
 
 // "kg/m", or "kg/m^2" for plate, whose unit weight is per square metre.

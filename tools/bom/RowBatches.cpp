@@ -4,7 +4,7 @@
 
 namespace metalweight::bom {
 
-RowBatches::RowBatches(ReadRow readRow) : readRow_(std::move(readRow)) {
+RowBatches::RowBatches(Fill fill, Weigh weigh) : fill_(std::move(fill)), weigh_(std::move(weigh)) {
     empty_.resize(kBatchesInFlight);
     thread_ = std::thread([this] { read(); });
 }
@@ -21,7 +21,7 @@ RowBatches::~RowBatches() {
 void RowBatches::read() {
     try {
         for (;;) {
-            std::vector<WeighedRow> batch;
+            RowBatch batch;
             {
                 std::unique_lock lock(mutex_);
                 changed_.wait(lock, [this] { return stopping_ || !empty_.empty(); });
@@ -31,21 +31,31 @@ void RowBatches::read() {
                 batch = std::move(empty_.back());
                 empty_.pop_back();
             }
-            // Rows keep their cells' storage from batch to batch.
-            batch.resize(kBatchRows);
-            std::size_t count = 0;
-            while (count < kBatchRows && readRow_(batch[count])) {
-                ++count;
+            // Rows and texts keep their storage from batch to batch.
+            batch.rows.resize(RowBatch::kRows);
+            batch.count = 0;
+            batch.weighed = false;
+            batch.text.clear();
+            batch.ends.clear();
+            const bool more = fill_(batch);
+            // The writing thread is behind when batches queue up for it: then this
+            // thread weighs the batch too, before handing it over.
+            bool behind = false;
+            {
+                const std::lock_guard lock(mutex_);
+                behind = full_.size() >= kBacklog;
             }
-            batch.resize(count);
-            const bool last = count < kBatchRows;
+            if (behind) {
+                weigh_(batch);
+                batch.weighed = true;
+            }
             {
                 const std::lock_guard lock(mutex_);
                 full_.push_back(std::move(batch));
-                ended_ = last;
+                ended_ = !more;
             }
             changed_.notify_all();
-            if (last) {
+            if (!more) {
                 return;
             }
         }
@@ -59,10 +69,11 @@ void RowBatches::read() {
     }
 }
 
-std::vector<WeighedRow>* RowBatches::next() {
+RowBatch* RowBatches::next() {
     std::unique_lock lock(mutex_);
-    if (current_.capacity() > 0) {
-        empty_.push_back(std::exchange(current_, {}));
+    if (holding_) {
+        empty_.push_back(std::move(current_));
+        holding_ = false;
         changed_.notify_all();
     }
     changed_.wait(lock, [this] { return !full_.empty() || ended_; });
@@ -74,6 +85,7 @@ std::vector<WeighedRow>* RowBatches::next() {
     }
     current_ = std::move(full_.front());
     full_.pop_front();
+    holding_ = true;
     return &current_;
 }
 

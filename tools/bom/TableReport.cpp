@@ -72,14 +72,14 @@ class TableReport final : public Report {
 
     void begin(std::span<const std::string> /*header*/) override {
         for (const TableColumn& column : kColumns) {
-            cell(column, column.title);
+            cell(out_, column, column.title);
         }
         out_ << "  备注\n";
         rule();
     }
 
-    void row(long long line, std::span<const std::string> /*record*/,
-             const LineItem& item) override {
+    void row(Output& out, long long line, std::span<const std::string> /*record*/,
+             const LineItem& item) const override {
         const Section& section = item.section;
         std::string size;
         for (const std::string& field : section.fields) {
@@ -102,12 +102,12 @@ class TableReport final : public Report {
             kilograms(item.totalWeight),
         };
         for (std::size_t i = 0; i < kColumns.size(); ++i) {
-            cell(kColumns[i], cells[i]);
+            cell(out, kColumns[i], cells[i]);
         }
         if (!item.note.empty()) {
-            out_ << "  " << item.note;
+            out << "  " << item.note;
         }
-        out_ << '\n';
+        out << '\n';
     }
 
     void end(const Totals& totals, std::span<const RowError> errors) override {
@@ -134,20 +134,23 @@ class TableReport final : public Report {
 
   private:
     void pad(std::string_view text, std::size_t width, bool right) {
+        pad(out_, text, width, right);
+    }
+    static void pad(Output& out, std::string_view text, std::size_t width, bool right) {
         const std::size_t used = displayWidth(text);
         const std::string blanks(used < width ? width - used : 0, ' ');
         if (right) {
-            out_ << blanks << text;
+            out << blanks << text;
         } else {
-            out_ << text << blanks;
+            out << text << blanks;
         }
     }
     // A cell with the two blanks that part it from the one before.
-    void cell(const TableColumn& column, std::string_view text) {
+    static void cell(Output& out, const TableColumn& column, std::string_view text) {
         if (&column != kColumns.data()) {
-            out_ << "  ";
+            out << "  ";
         }
-        pad(text, column.width, column.right);
+        pad(out, text, column.width, column.right);
     }
     void rule() {
         std::size_t width = 4;
