@@ -87,6 +87,9 @@ class CutListRun {
             if (!row.header) {
                 weighRow(row, *items);
                 if (!row.error) {
+                    // Each row with the separator before it, as if it were not the first:
+                    // a batch of good rows is then written as it stands.
+                    text << report_->rowSeparator(false);
                     report_->row(text, row.record.line, row.record.cells, row.item);
                 }
             }
@@ -104,6 +107,14 @@ class CutListRun {
             weigh(batch, writerItems_ ? &*writerItems_ : nullptr);
         }
         const std::string_view text(batch.text);
+        const std::size_t separator = report_ ? report_->rowSeparator(false).size() : 0;
+        // Text of rows in a row, written in one piece: bad rows have no text.
+        std::size_t runStart = 0;
+        std::size_t runEnd = 0;
+        auto writeRun = [&] {
+            output_.write(text.substr(runStart, runEnd - runStart));
+            runStart = runEnd;
+        };
         std::size_t start = 0;
         for (std::size_t i = 0; i < batch.count; ++i) {
             WeighedRow& row = batch.rows[i];
@@ -122,11 +133,17 @@ class CutListRun {
                 errors_.push_back({row.record.line, std::move(*row.error)});
                 report(diagnostics_, options_, errors_.back());
                 if (!options_.keepGoing) {
+                    writeRun();
                     return kRunHadBadRows;
                 }
             } else {
-                output_ << report_->rowSeparator(rowsWritten_ == 0)
-                        << text.substr(start, end - start);
+                if (rowsWritten_ == 0) {
+                    // The first row of the report takes the separator that goes first.
+                    output_ << report_->rowSeparator(true)
+                            << text.substr(start + separator, end - start - separator);
+                    runStart = end;
+                }
+                runEnd = end;
                 ++rowsWritten_;
                 const LineItem& item = row.item;
                 totals_.add(item.section.category, item.section.choice, item.quantity,
@@ -134,6 +151,7 @@ class CutListRun {
             }
             start = end;
         }
+        writeRun();
         return std::nullopt;
     }
 

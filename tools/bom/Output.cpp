@@ -20,6 +20,17 @@ bool Output::flush() {
     return !failed_;
 }
 
+void Output::write(std::string_view text) {
+    if (file_ == nullptr || text.size() < kFlushAt / 4) {
+        *this << text;
+        return;
+    }
+    flush();
+    if (std::fwrite(text.data(), 1, text.size(), file_) != text.size()) {
+        failed_ = true;
+    }
+}
+
 Output& Output::number(double value) {
     char text[32];
     const auto result = std::to_chars(text, text + sizeof text, value);

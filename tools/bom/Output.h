@@ -34,6 +34,8 @@ class Output {
         buffer_ += c;
         return *this;
     }
+    // Writes a text that may be long: past the buffer, straight to the file.
+    void write(std::string_view text);
     // A number in its shortest decimal text that reads back as exactly `value`.
     Output& number(double value);
     Output& number(std::uint64_t value);
