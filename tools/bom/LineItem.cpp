@@ -107,22 +107,20 @@ std::optional<CellError> SectionBuilder::build(Section& section) {
             bySize ? fromDesignation(section, typeColumn) : fromDimensionColumns(section)) {
         return error;
     }
-    // The used dimensions must be positive and finite, as the window's check wants.
-    for (std::size_t k = 0; k < 3; ++k) {
-        if (!fieldUsed(section.category, k)) {
-            continue;
-        }
-        const double value = readLeadingNumber(section.fields[k]);
-        if (!(value > 0.0) || !std::isfinite(value)) {
-            const Column column = bySize ? Column::kSize : kDimensionColumns[k];
-            return errorAt(column, value > 0.0 ? "尺寸太大" : "尺寸必须大于 0");
-        }
-    }
     CalculatorState state;
     selectCategory(state, section.category, section.choice == 0 ? 1 : section.choice);
     section.unitWeightText =
         recalculate(state, {section.fields[0], section.fields[1], section.fields[2]});
     if (section.unitWeightText.empty()) {
+        // Why the window leaves the result empty: a used dimension that is not positive
+        // or not finite (the recalculation has read them into the state), or no section.
+        const std::array<double, 3> read = {state.dimension1, state.dimension2, state.dimension3};
+        for (std::size_t k = 0; k < 3; ++k) {
+            if (fieldUsed(section.category, k) && (!(read[k] > 0.0) || !std::isfinite(read[k]))) {
+                const Column column = bySize ? Column::kSize : kDimensionColumns[k];
+                return errorAt(column, read[k] > 0.0 ? "尺寸太大" : "尺寸必须大于 0");
+            }
+        }
         if (bySize) {
             return errorAt(Column::kSize, "这组尺寸没有截面，窗口不给出单重");
         }
