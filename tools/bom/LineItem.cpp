@@ -265,7 +265,23 @@ void LineItemReader::readSection(std::span<const std::string> record, Slot& slot
     slot.error = SectionBuilder(columns_, record).build(slot.section);
 }
 
-bool LineItemReader::read(std::span<const std::string> record, LineItem& item, CellError& error) {
+bool LineItemReader::findSection(std::span<const std::string> record, LineItem& item,
+                                 CellError& error) {
+    // Each period, how many rows found their section kept decides whether keeping
+    // sections pays in the next; a list of all different sections only pays for it.
+    if (++periodRows_ == kPeriod) {
+        keeping_ = !keeping_ || periodHits_ >= kPeriod / 8;
+        periodRows_ = 0;
+        periodHits_ = 0;
+    }
+    if (!keeping_) {
+        item.section = Section{};
+        if (auto failed = SectionBuilder(columns_, record).build(item.section)) {
+            error = std::move(*failed);
+            return false;
+        }
+        return true;
+    }
     key_.clear();
     for (const Column column : {Column::kCategory, Column::kMaterial, Column::kType, Column::kSize,
                                 Column::kDimension1, Column::kDimension2, Column::kDimension3}) {
@@ -273,7 +289,9 @@ bool LineItemReader::read(std::span<const std::string> record, LineItem& item, C
         key_ += '\x1f';
     }
     Slot& slot = slots_[std::hash<std::string_view>{}(key_) % kSlots];
-    if (slot.key != key_) {
+    if (slot.key == key_) {
+        ++periodHits_;
+    } else {
         readSection(record, slot);
     }
     if (slot.error) {
@@ -281,6 +299,13 @@ bool LineItemReader::read(std::span<const std::string> record, LineItem& item, C
         return false;
     }
     item.section = slot.section;
+    return true;
+}
+
+bool LineItemReader::read(std::span<const std::string> record, LineItem& item, CellError& error) {
+    if (!findSection(record, item, error)) {
+        return false;
+    }
     const Section& section = item.section;
     auto fail = [&](Column column, std::string message) {
         error = {columns_.header(column), std::string(columns_.cell(record, column)),

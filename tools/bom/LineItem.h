@@ -63,6 +63,14 @@ class LineItemReader {
     static constexpr std::size_t kSlots = 1024;
 
     void readSection(std::span<const std::string> record, Slot& slot) const;
+    bool findSection(std::span<const std::string> record, LineItem& item, CellError& error);
+
+    // Rows between two decisions whether to keep sections; a period without keeping
+    // is always followed by one with, to see whether the list has changed.
+    static constexpr int kPeriod = 4096;
+    int periodRows_ = 0;
+    int periodHits_ = 0;
+    bool keeping_ = true;
 
     const ColumnMap& columns_;
     std::vector<Slot> slots_;
