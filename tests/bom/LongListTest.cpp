@@ -25,7 +25,7 @@ std::string rowOf(int i) {
 }
 
 TEST(LongListTest, EveryRowWeighsAsItsOwnListDoes) {
-    constexpr int kRows = 20000;
+    constexpr int kRows = 48000;  // long enough to keep sections again at the end
     std::string list(kHeader);
     for (int i = 0; i < kRows; ++i) {
         list += rowOf(i);
@@ -34,7 +34,7 @@ TEST(LongListTest, EveryRowWeighsAsItsOwnListDoes) {
     ASSERT_EQ(whole.status, kRunSucceeded) << whole.diagnostics;
     const json rows = json::parse(whole.output)["rows"];
     ASSERT_EQ(rows.size(), static_cast<std::size_t>(kRows));
-    for (int i = 0; i < kRows; i += 37) {
+    for (int i = 0; i < kRows; i += 97) {
         const testing::RunResult alone =
             testing::runText(std::string(kHeader) + rowOf(i), Format::kJson, false);
         json row = json::parse(alone.output)["rows"][0];

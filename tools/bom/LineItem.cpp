@@ -65,14 +65,14 @@ std::optional<double> positiveDecimal(std::string_view text) {
 
 class SectionBuilder {
   public:
-    SectionBuilder(const ColumnMap& columns, std::span<const std::string> record)
-        : columns_(columns), record_(record) {}
+    SectionBuilder(const ColumnMap& columns, const RowCells& cells)
+        : columns_(columns), cells_(cells) {}
 
     std::optional<CellError> build(Section& section);
 
   private:
     [[nodiscard]] std::string_view cell(Column column) const {
-        return columns_.cell(record_, column);
+        return cells_[static_cast<std::size_t>(column)];
     }
     [[nodiscard]] CellError errorAt(Column column, std::string message) const {
         return {columns_.header(column), std::string(cell(column)), std::move(message)};
@@ -82,7 +82,7 @@ class SectionBuilder {
     std::optional<CellError> fromDimensionColumns(Section& section);
 
     const ColumnMap& columns_;
-    std::span<const std::string> record_;
+    const RowCells& cells_;
 };
 
 std::optional<CellError> SectionBuilder::build(Section& section) {
@@ -259,24 +259,30 @@ std::optional<std::string_view> choiceText(const Section& section) {
 
 LineItemReader::LineItemReader(const ColumnMap& columns) : columns_(columns), slots_(kSlots) {}
 
-void LineItemReader::readSection(std::span<const std::string> record, Slot& slot) const {
+void LineItemReader::readSection(Slot& slot) const {
     slot.key = key_;
     slot.section = Section{};
-    slot.error = SectionBuilder(columns_, record).build(slot.section);
+    slot.error = SectionBuilder(columns_, cells_).build(slot.section);
 }
 
-bool LineItemReader::findSection(std::span<const std::string> record, LineItem& item,
-                                 CellError& error) {
+bool LineItemReader::findSection(LineItem& item, CellError& error) {
     // Each period, how many rows found their section kept decides whether keeping
-    // sections pays in the next; a list of all different sections only pays for it.
+    // sections pays in the next; a list of all different sections only pays for it. After
+    // a few periods without, one period keeps them again, to see whether the list has
+    // changed.
     if (++periodRows_ == kPeriod) {
-        keeping_ = !keeping_ || periodHits_ >= kPeriod / 8;
+        if (keeping_) {
+            keeping_ = periodHits_ >= kPeriod / 8;
+            periodsWithout_ = 0;
+        } else {
+            keeping_ = ++periodsWithout_ == kPeriodsWithout;
+        }
         periodRows_ = 0;
         periodHits_ = 0;
     }
     if (!keeping_) {
         item.section = Section{};
-        if (auto failed = SectionBuilder(columns_, record).build(item.section)) {
+        if (auto failed = SectionBuilder(columns_, cells_).build(item.section)) {
             error = std::move(*failed);
             return false;
         }
@@ -285,14 +291,14 @@ bool LineItemReader::findSection(std::span<const std::string> record, LineItem& 
     key_.clear();
     for (const Column column : {Column::kCategory, Column::kMaterial, Column::kType, Column::kSize,
                                 Column::kDimension1, Column::kDimension2, Column::kDimension3}) {
-        key_ += columns_.cell(record, column);
+        key_ += cell(column);
         key_ += '\x1f';
     }
     Slot& slot = slots_[std::hash<std::string_view>{}(key_) % kSlots];
     if (slot.key == key_) {
         ++periodHits_;
     } else {
-        readSection(record, slot);
+        readSection(slot);
     }
     if (slot.error) {
         error = *slot.error;
@@ -303,18 +309,20 @@ bool LineItemReader::findSection(std::span<const std::string> record, LineItem& 
 }
 
 bool LineItemReader::read(std::span<const std::string> record, LineItem& item, CellError& error) {
-    if (!findSection(record, item, error)) {
+    for (std::size_t i = 0; i < kColumnCount; ++i) {
+        cells_[i] = columns_.cell(record, static_cast<Column>(i));
+    }
+    if (!findSection(item, error)) {
         return false;
     }
     const Section& section = item.section;
     auto fail = [&](Column column, std::string message) {
-        error = {columns_.header(column), std::string(columns_.cell(record, column)),
-                 std::move(message)};
+        error = {columns_.header(column), std::string(cell(column)), std::move(message)};
         return false;
     };
 
     item.length = 1.0;
-    if (const std::string_view length = columns_.cell(record, Column::kLength); !length.empty()) {
+    if (const std::string_view length = cell(Column::kLength); !length.empty()) {
         const std::optional<double> value = positiveDecimal(length);
         if (!value) {
             return fail(Column::kLength, "长度要写成大于 0、只用 \".\" 作小数点的数，单位 m");
@@ -322,7 +330,7 @@ bool LineItemReader::read(std::span<const std::string> record, LineItem& item, C
         item.length = *value;
     }
     item.width.reset();
-    const std::string_view width = columns_.cell(record, Column::kWidth);
+    const std::string_view width = cell(Column::kWidth);
     if (section.category == kPlate) {
         item.width = 1.0;
         if (!width.empty()) {
@@ -335,8 +343,7 @@ bool LineItemReader::read(std::span<const std::string> record, LineItem& item, C
         return fail(Column::kWidth, "只有钢板有宽度");
     }
     item.quantity = 1;
-    if (const std::string_view quantity = columns_.cell(record, Column::kQuantity);
-        !quantity.empty()) {
+    if (const std::string_view quantity = cell(Column::kQuantity); !quantity.empty()) {
         const char* end = quantity.data() + quantity.size();
         const auto [stop, status] = std::from_chars(quantity.data(), end, item.quantity);
         if (status == std::errc::result_out_of_range) {
@@ -355,7 +362,7 @@ bool LineItemReader::read(std::span<const std::string> record, LineItem& item, C
         return fail(columns_.position(Column::kQuantity) >= 0 ? Column::kQuantity : Column::kLength,
                     "重量超出了数的范围");
     }
-    item.note = columns_.cell(record, Column::kNote);
+    item.note = cell(Column::kNote);
     return true;
 }
 

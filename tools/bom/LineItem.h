@@ -14,6 +14,10 @@
 // One row of a cut list made into what the window would hold and what it weighs.
 namespace metalweight::bom {
 
+// The cells of a row by column (Column order), blanks around them removed; empty for a
+// column the list does not have.
+using RowCells = std::array<std::string_view, kColumnCount>;
+
 // A section as the window would show it: category, choice, the three field texts and
 // the result box's text, with the unrounded unit weight behind it.
 struct Section {
@@ -62,15 +66,21 @@ class LineItemReader {
     // replaces slots, and memory stays the same.
     static constexpr std::size_t kSlots = 1024;
 
-    void readSection(std::span<const std::string> record, Slot& slot) const;
-    bool findSection(std::span<const std::string> record, LineItem& item, CellError& error);
+    void readSection(Slot& slot) const;
+    bool findSection(LineItem& item, CellError& error);
+    [[nodiscard]] std::string_view cell(Column column) const {
+        return cells_[static_cast<std::size_t>(column)];
+    }
 
-    // Rows between two decisions whether to keep sections; a period without keeping
-    // is always followed by one with, to see whether the list has changed.
+    // Rows between two decisions whether to keep sections, and periods without keeping
+    // them before they are tried again.
     static constexpr int kPeriod = 4096;
+    static constexpr int kPeriodsWithout = 8;
     int periodRows_ = 0;
     int periodHits_ = 0;
+    int periodsWithout_ = 0;
     bool keeping_ = true;
+    RowCells cells_;  // the row being read, each cell without the blanks around it
 
     const ColumnMap& columns_;
     std::vector<Slot> slots_;
