@@ -15,7 +15,6 @@
 namespace metalweight::bom {
 namespace {
 
-constexpr std::size_t kKeptSections = 4096;
 constexpr std::array<Column, 3> kDimensionColumns = {Column::kDimension1, Column::kDimension2,
                                                      Column::kDimension3};
 
