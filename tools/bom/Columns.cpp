@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "tools/bom/Names.h"
+
 namespace metalweight::bom {
 namespace {
 
@@ -26,19 +28,7 @@ constexpr std::array<ColumnNames, kColumnCount> kColumnNames = {{
 }};
 
 bool sameHeader(std::string_view text, const ColumnNames& names) {
-    if (text == names.chinese) {
-        return true;
-    }
-    if (text.size() != names.english.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i] >= 'A' && text[i] <= 'Z' ? static_cast<char>(text[i] + 32) : text[i];
-        if (c != names.english[i]) {
-            return false;
-        }
-    }
-    return true;
+    return text == names.chinese || equalIgnoringAsciiCase(text, names.english);
 }
 
 }  // namespace

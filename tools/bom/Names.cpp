@@ -20,14 +20,14 @@ constexpr std::array<std::string_view, std::size(kMaterials)> kMaterialKeys = {
     "carbon-steel", "stainless-steel", "copper", "brass", "lead", "aluminium",
 };
 
+}  // namespace
+
 bool equalIgnoringAsciiCase(std::string_view a, std::string_view b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
         auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
         return lower(x) == lower(y);
     });
 }
-
-}  // namespace
 
 std::optional<Category> categoryByName(std::string_view name) {
     for (std::size_t i = 0; i < kCatalogue.size(); ++i) {
@@ -54,10 +54,6 @@ std::optional<int> modelTypeByLetter(std::string_view letter) {
         }
     }
     return std::nullopt;
-}
-
-std::string_view categoryKey(Category category) {
-    return kCategoryKeys[static_cast<std::size_t>(category - 1)];
 }
 
 }  // namespace metalweight::bom

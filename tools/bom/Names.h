@@ -9,6 +9,9 @@
 // window's own list entries, or short English keys.
 namespace metalweight::bom {
 
+// Whether two texts are equal when ASCII letters are taken in either case ("I-Beam").
+bool equalIgnoringAsciiCase(std::string_view a, std::string_view b);
+
 // A category by its window name ("工字钢") or key ("i-beam", any case).
 std::optional<Category> categoryByName(std::string_view name);
 
@@ -17,8 +20,5 @@ std::optional<int> materialByName(std::string_view name);
 
 // A model type (ModelType) by its letter: "" (no letter), "a", "b" or "c", any case.
 std::optional<int> modelTypeByLetter(std::string_view letter);
-
-// The English key of a category, for messages and examples.
-std::string_view categoryKey(Category category);
 
 }  // namespace metalweight::bom
