@@ -33,20 +33,6 @@ bool sameHeader(std::string_view text, const ColumnNames& names) {
 
 }  // namespace
 
-std::string_view trimBlanks(std::string_view text) {
-    // By hand: find_first_not_of searches its set once per character.
-    auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    std::size_t first = 0;
-    std::size_t last = text.size();
-    while (first < last && blank(text[first])) {
-        ++first;
-    }
-    while (last > first && blank(text[last - 1])) {
-        --last;
-    }
-    return text.substr(first, last - first);
-}
-
 std::optional<ColumnMap> ColumnMap::fromHeader(std::span<const std::string> header,
                                                std::string& error) {
     ColumnMap map;
@@ -73,14 +59,6 @@ std::optional<ColumnMap> ColumnMap::fromHeader(std::span<const std::string> head
         return std::nullopt;
     }
     return map;
-}
-
-std::string_view ColumnMap::cell(std::span<const std::string> record, Column column) const {
-    const int at = position(column);
-    if (at < 0 || static_cast<std::size_t>(at) >= record.size()) {
-        return {};
-    }
-    return trimBlanks(record[static_cast<std::size_t>(at)]);
 }
 
 }  // namespace metalweight::bom

@@ -24,6 +24,21 @@ enum class Column {
 };
 inline constexpr std::size_t kColumnCount = 11;
 
+// The text without the spaces and tabs around it. Inline: every cell of every row
+// passes through it, and most have no blanks.
+inline std::string_view trimBlanks(std::string_view text) {
+    auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    std::size_t first = 0;
+    std::size_t last = text.size();
+    while (first < last && blank(text[first])) {
+        ++first;
+    }
+    while (last > first && blank(text[last - 1])) {
+        --last;
+    }
+    return text.substr(first, last - first);
+}
+
 // Where each column is in a record, and its header as the file writes it (for messages).
 class ColumnMap {
   public:
@@ -38,15 +53,18 @@ class ColumnMap {
     [[nodiscard]] const std::string& header(Column column) const { return headers_[index(column)]; }
     // The cell of a column in a record, blanks around it removed; empty when the
     // record is short or the list has no such column.
-    [[nodiscard]] std::string_view cell(std::span<const std::string> record, Column column) const;
+    [[nodiscard]] std::string_view cell(std::span<const std::string> record, Column column) const {
+        const int at = position(column);
+        if (at < 0 || static_cast<std::size_t>(at) >= record.size()) {
+            return {};
+        }
+        return trimBlanks(record[static_cast<std::size_t>(at)]);
+    }
 
   private:
     static std::size_t index(Column column) { return static_cast<std::size_t>(column); }
     std::array<int, kColumnCount> positions_{};
     std::array<std::string, kColumnCount> headers_;
 };
-
-// The text without the spaces and tabs around it.
-std::string_view trimBlanks(std::string_view text);
 
 }  // namespace metalweight::bom

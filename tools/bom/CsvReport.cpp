@@ -30,7 +30,7 @@ class CsvReport final : public Report {
             }
             out << ',';
         }
-        const Section& section = item.section;
+        const Section& section = *item.section;
         out << section.unitWeightText << ',' << unitOf(section.category) << ',';
         out.number(item.pieceWeight) << ',';
         out.number(item.totalWeight) << "\r\n";

@@ -146,8 +146,7 @@ class CutListRun {
                 runEnd = end;
                 ++rowsWritten_;
                 const LineItem& item = row.item;
-                totals_.add(item.section.category, item.section.choice, item.quantity,
-                            item.totalWeight);
+                totals_.add(item.category, item.choice, item.quantity, item.totalWeight);
             }
             start = end;
         }

@@ -26,7 +26,7 @@ class JsonReport final : public Report {
 
     void row(Output& out, long long line, std::span<const std::string> /*record*/,
              const LineItem& item) const override {
-        const Section& section = item.section;
+        const Section& section = *item.section;
         out << "{\"line\": ";
         out.number(static_cast<std::uint64_t>(line)) << ", \"category\": ";
         writePlain(out, catalogueRow(section.category).name);

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstddef>
+#include <cstring>
 #include <vector>
 
 #include "core/Choices.h"
@@ -247,6 +248,48 @@ std::optional<CellError> SectionBuilder::fromDimensionColumns(Section& section) 
     return std::nullopt;
 }
 
+// A hash of a row's section cells, eight bytes at a time: cells are short, and
+// std::hash would want them joined first.
+std::uint64_t mixed(std::uint64_t hash, std::uint64_t word) {
+    hash = (hash ^ word) * 0x9E3779B97F4A7C15ULL;
+    return hash ^ (hash >> 29);
+}
+
+std::uint64_t hashCell(std::uint64_t hash, std::string_view cell) {
+    const char* bytes = cell.data();
+    std::size_t left = cell.size();
+    for (; left >= 8; left -= 8, bytes += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, bytes, sizeof word);
+        hash = mixed(hash, word);
+    }
+    std::uint64_t word = static_cast<std::uint64_t>(cell.size()) << 56;
+    for (std::size_t i = 0; i < left; ++i) {
+        word ^= static_cast<std::uint64_t>(static_cast<unsigned char>(bytes[i])) << (8 * i);
+    }
+    return mixed(hash, word);
+}
+
+// Whether two texts of the same length are equal; by hand, as a call to memcmp costs
+// more than comparing cells this short.
+bool sameBytes(const char* a, const char* b, std::size_t size) {
+    for (; size >= 8; size -= 8, a += 8, b += 8) {
+        std::uint64_t x = 0;
+        std::uint64_t y = 0;
+        std::memcpy(&x, a, sizeof x);
+        std::memcpy(&y, b, sizeof y);
+        if (x != y) {
+            return false;
+        }
+    }
+    for (std::size_t i = 0; i < size; ++i) {
+        if (a[i] != b[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 std::optional<std::string_view> choiceText(const Section& section) {
@@ -259,12 +302,33 @@ std::optional<std::string_view> choiceText(const Section& section) {
 LineItemReader::LineItemReader(const ColumnMap& columns) : columns_(columns), slots_(kSlots) {}
 
 void LineItemReader::readSection(Slot& slot) const {
-    slot.key = key_;
+    slot.key.clear();
+    for (std::size_t i = 0; i < kKeyColumns.size(); ++i) {
+        slot.key += cell(kKeyColumns[i]);
+        slot.ends[i] = static_cast<std::uint32_t>(slot.key.size());
+    }
+    slot.used = true;
     slot.section = Section{};
     slot.error = SectionBuilder(columns_, cells_).build(slot.section);
 }
 
-bool LineItemReader::findSection(LineItem& item, CellError& error) {
+bool LineItemReader::holds(const Slot& slot) const {
+    if (!slot.used) {
+        return false;
+    }
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < kKeyColumns.size(); ++i) {
+        const std::string_view text = cell(kKeyColumns[i]);
+        if (slot.ends[i] - start != text.size() ||
+            !sameBytes(slot.key.data() + start, text.data(), text.size())) {
+            return false;
+        }
+        start = slot.ends[i];
+    }
+    return true;
+}
+
+const Section* LineItemReader::findSection(CellError& error) {
     // Each period, how many rows found their section kept decides whether keeping
     // sections pays in the next; a list of all different sections only pays for it. After
     // a few periods without, one period keeps them again, to see whether the list has
@@ -280,41 +344,41 @@ bool LineItemReader::findSection(LineItem& item, CellError& error) {
         periodHits_ = 0;
     }
     if (!keeping_) {
-        item.section = Section{};
-        if (auto failed = SectionBuilder(columns_, cells_).build(item.section)) {
+        built_ = Section{};
+        if (auto failed = SectionBuilder(columns_, cells_).build(built_)) {
             error = std::move(*failed);
-            return false;
+            return nullptr;
         }
-        return true;
+        return &built_;
     }
-    key_.clear();
-    for (const Column column : {Column::kCategory, Column::kMaterial, Column::kType, Column::kSize,
-                                Column::kDimension1, Column::kDimension2, Column::kDimension3}) {
-        key_ += cell(column);
-        key_ += '\x1f';
+    std::uint64_t hash = 0;
+    for (const Column column : kKeyColumns) {
+        hash = hashCell(hash, cell(column));
     }
-    Slot& slot = slots_[std::hash<std::string_view>{}(key_) % kSlots];
-    if (slot.key == key_) {
+    Slot& slot = slots_[hash % kSlots];
+    if (holds(slot)) {
         ++periodHits_;
     } else {
         readSection(slot);
     }
     if (slot.error) {
         error = *slot.error;
-        return false;
+        return nullptr;
     }
-    item.section = slot.section;
-    return true;
+    return &slot.section;
 }
 
 bool LineItemReader::read(std::span<const std::string> record, LineItem& item, CellError& error) {
     for (std::size_t i = 0; i < kColumnCount; ++i) {
         cells_[i] = columns_.cell(record, static_cast<Column>(i));
     }
-    if (!findSection(item, error)) {
+    item.section = findSection(error);
+    if (item.section == nullptr) {
         return false;
     }
-    const Section& section = item.section;
+    const Section& section = *item.section;
+    item.category = section.category;
+    item.choice = section.choice;
     auto fail = [&](Column column, std::string message) {
         error = {columns_.header(column), std::string(cell(column)), std::move(message)};
         return false;

@@ -36,7 +36,12 @@ struct CellError {
 };
 
 struct LineItem {
-    Section section;
+    // The row's section, as the reader keeps it: valid until that reader reads the next
+    // row, long enough for the row's report text to be written.
+    const Section* section = nullptr;
+    // The section's kind, which the totals need after the section is gone.
+    Category category = kPipe;
+    int choice = 0;
     double length = 1.0;          // m
     std::optional<double> width;  // m, plate only
     std::uint64_t quantity = 1;
@@ -55,10 +60,17 @@ class LineItemReader {
     bool read(std::span<const std::string> record, LineItem& item, CellError& error);
 
   private:
-    // A section as its cells last gave it; a row copies it out, so that a slot can be
-    // taken by another section at any time, whatever rows are still being written.
+    // The cells that decide a row's section.
+    static constexpr std::array<Column, 7> kKeyColumns = {
+        Column::kCategory,   Column::kMaterial,   Column::kType,      Column::kSize,
+        Column::kDimension1, Column::kDimension2, Column::kDimension3};
+
+    // A section as its cells last gave it. A row's report is written before the next
+    // row is read, so a slot can be taken by another section at any time.
     struct Slot {
-        std::string key;  // the section's cells; empty while the slot is unused
+        std::string key;  // the section's cells one after another
+        std::array<std::uint32_t, kKeyColumns.size()> ends{};  // where each cell ends in key
+        bool used = false;
         Section section;
         std::optional<CellError> error;
     };
@@ -67,7 +79,9 @@ class LineItemReader {
     static constexpr std::size_t kSlots = 1024;
 
     void readSection(Slot& slot) const;
-    bool findSection(LineItem& item, CellError& error);
+    [[nodiscard]] bool holds(const Slot& slot) const;
+    // The section of the row's cells, or why it has none.
+    const Section* findSection(CellError& error);
     [[nodiscard]] std::string_view cell(Column column) const {
         return cells_[static_cast<std::size_t>(column)];
     }
@@ -84,7 +98,7 @@ class LineItemReader {
 
     const ColumnMap& columns_;
     std::vector<Slot> slots_;
-    std::string key_;
+    Section built_;  // the row's section when sections are not kept
 };
 
 // The text of a choice for output: the material's name or the type letter, or nothing

@@ -80,7 +80,7 @@ class TableReport final : public Report {
 
     void row(Output& out, long long line, std::span<const std::string> /*record*/,
              const LineItem& item) const override {
-        const Section& section = item.section;
+        const Section& section = *item.section;
         std::string size;
         for (const std::string& field : section.fields) {
             if (!field.empty()) {
