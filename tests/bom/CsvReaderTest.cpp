@@ -29,7 +29,7 @@ std::vector<Read> readAll(std::string_view text, std::size_t blockLines = 4096) 
     std::vector<Read> records;
     Record record;
     while (reader.next(record)) {
-        records.push_back({record.line, record.cells, record.error});
+        records.push_back({record.line, {record.cells.begin(), record.cells.end()}, record.error});
     }
     return records;
 }
@@ -62,7 +62,7 @@ TEST(CsvReaderTest, TakesTheDelimiterFromTheHeaderLine) {
     ASSERT_TRUE(tabReader.next(record));
     EXPECT_EQ(tabReader.delimiter(), '\t');
     ASSERT_TRUE(tabReader.next(record));
-    EXPECT_EQ(record.cells, (std::vector<std::string>{"工字钢", "I20a", "1,5"}));
+    EXPECT_EQ(record.cells, (std::vector<std::string_view>{"工字钢", "I20a", "1,5"}));
 
     // Commas inside a quoted header cell do not count.
     StringSource quoted("\"a,b,c\"\tx\n");
@@ -82,6 +82,39 @@ TEST(CsvReaderTest, ReportsBrokenQuotingAndReadsOnAtTheNextLine) {
     EXPECT_EQ(records[4].line, 5);
     EXPECT_FALSE(records[4].error.empty());          // the input ends inside quotes
     EXPECT_EQ(records[5], (Read{6, {"more"}, ""}));  // read on after the opening line
+}
+
+TEST(CsvReaderTest, CellsGoWithTheirRecordWhenItIsCopiedOrMoved) {
+    StringSource source("a,\"b\"\"c\",d\nsecond,row,here\n");
+    CsvReader reader(source);
+    Record record;
+    ASSERT_TRUE(reader.next(record));
+    const Record copy = record;  // short cells: their text is moved byte by byte
+    std::vector<Record> kept;
+    kept.push_back(std::move(record));
+    Record assigned;
+    assigned = copy;
+    ASSERT_TRUE(reader.next(record));  // reuses the moved-from record
+    const std::vector<std::string_view> first = {"a", "b\"c", "d"};
+    EXPECT_EQ(copy.cells, first);
+    EXPECT_EQ(kept.front().cells, first);
+    EXPECT_EQ(assigned.cells, first);
+    EXPECT_EQ(record.cells, (std::vector<std::string_view>{"second", "row", "here"}));
+}
+
+// A record is verbatim when its text can stand for its cells in a comma-separated report.
+TEST(CsvReaderTest, SaysWhenTheCellsStandAsACommaSeparatedListWritesThem) {
+    auto verbatim = [](std::string_view text) {
+        StringSource source(text);
+        CsvReader reader(source);
+        Record record;
+        EXPECT_TRUE(reader.next(record) && reader.next(record));
+        return record.verbatim;
+    };
+    EXPECT_TRUE(verbatim("h,i\nplain,cells\r\n"));
+    EXPECT_FALSE(verbatim("h,i\n\"quoted\",cell\n"));
+    EXPECT_FALSE(verbatim("h\ti\ntab\tseparated\n"));
+    EXPECT_FALSE(verbatim("h,i\na\rb,c\n"));  // a CR inside a cell is quoted on output
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ class ColumnMap {
   public:
     // Finds the columns of a header record. Returns an error message instead when the
     // header names a column twice or has no category column.
-    static std::optional<ColumnMap> fromHeader(std::span<const std::string> header,
+    static std::optional<ColumnMap> fromHeader(std::span<const std::string_view> header,
                                                std::string& error);
 
     // The position of a column in a record, or -1 when the list has no such column.
@@ -53,7 +53,8 @@ class ColumnMap {
     [[nodiscard]] const std::string& header(Column column) const { return headers_[index(column)]; }
     // The cell of a column in a record, blanks around it removed; empty when the
     // record is short or the list has no such column.
-    [[nodiscard]] std::string_view cell(std::span<const std::string> record, Column column) const {
+    [[nodiscard]] std::string_view cell(std::span<const std::string_view> record,
+                                        Column column) const {
         const int at = position(column);
         if (at < 0 || static_cast<std::size_t>(at) >= record.size()) {
             return {};

@@ -9,14 +9,6 @@ namespace {
 // A record that runs on this long is an unclosed quote, not a cut-list row.
 constexpr std::size_t kLongestRecord = 1u << 20;
 
-void setCell(Record& record, std::size_t count, std::string_view text) {
-    if (record.cells.size() <= count) {
-        record.cells.emplace_back(text);
-    } else {
-        record.cells[count].assign(text);
-    }
-}
-
 }  // namespace
 
 bool CsvReader::more() {
@@ -63,7 +55,7 @@ bool CsvReader::next(Record& record) {
     for (;;) {
         std::size_t end = 0;
         std::string why;
-        const Scan result = scan(record, end, why);
+        const Scan result = scan(end, why);
         if (result == Scan::kNeedMore) {
             const bool tooLong = buffer_.size() - position_ > kLongestRecord;
             if (!tooLong && !end_) {
@@ -73,18 +65,21 @@ bool CsvReader::next(Record& record) {
             why = tooLong ? "一条记录超过 1 MiB（引号没有闭合？）" : "引号没有闭合";
         }
         record.line = line_;
-        const std::string_view consumed =
-            std::string_view(buffer_).substr(position_, end - position_);
         if (!why.empty()) {
             // Go on at the next line end after the record's start.
             const std::size_t lineEnd = buffer_.find('\n', position_);
             end = lineEnd == std::string::npos ? buffer_.size() : lineEnd + 1;
             record.cells.clear();
+            record.text.clear();
+            record.verbatim = false;
             record.error = std::move(why);
             line_ += 1;
             position_ = end;
             return true;
         }
+        take(record, end);
+        const std::string_view consumed =
+            std::string_view(buffer_).substr(position_, end - position_);
         line_ += std::count(consumed.begin(), consumed.end(), '\n');
         position_ = end;
         record.error.clear();
@@ -92,42 +87,67 @@ bool CsvReader::next(Record& record) {
     }
 }
 
-CsvReader::Scan CsvReader::scan(Record& record, std::size_t& end, std::string& why) {
+void CsvReader::take(Record& record, std::size_t end) {
+    // The record's bytes, then each quoted cell unquoted where it stands: "" becomes ",
+    // so the cell only gets shorter.
+    record.text.assign(buffer_, position_, end - position_);
+    char* const text = record.text.data();
+    record.cells.resize(spans_.size());
+    bool verbatim = delimiter_ == ',';
+    for (std::size_t i = 0; i < spans_.size(); ++i) {
+        const CellSpan& span = spans_[i];
+        char* const begin = text + (span.begin - position_);
+        std::size_t size = span.size;
+        if (span.quoted) {
+            verbatim = false;
+            size = 0;
+            for (std::size_t at = 0; at < span.size; ++at, ++size) {
+                begin[size] = begin[at];
+                at += begin[at] == '"' ? 1 : 0;
+            }
+        } else if (std::memchr(begin, '\r', size) != nullptr) {
+            verbatim = false;
+        }
+        record.cells[i] = std::string_view(begin, size);
+    }
+    record.verbatim = verbatim;
+}
+
+CsvReader::Scan CsvReader::scan(std::size_t& end, std::string& why) {
     const std::string_view text(buffer_);
+    const char* const bytes = text.data();
+    const std::size_t size = text.size();
+    const char delimiter = delimiter_;
     std::size_t at = position_;
-    std::size_t count = 0;
-    std::string quotedCell;
+    spans_.clear();
     for (;;) {
-        if (at < text.size() && text[at] == '"') {
+        if (at < size && bytes[at] == '"') {
             // A quoted cell: up to the closing quote, "" standing for one quote.
-            quotedCell.clear();
-            ++at;
+            const std::size_t begin = ++at;
             for (;;) {
                 const std::size_t quote = text.find('"', at);
                 if (quote == std::string_view::npos) {
-                    end = text.size();
+                    end = size;
                     return Scan::kNeedMore;
                 }
-                quotedCell.append(text.substr(at, quote - at));
-                if (quote + 1 < text.size() && text[quote + 1] == '"') {
-                    quotedCell.push_back('"');
+                if (quote + 1 < size && bytes[quote + 1] == '"') {
                     at = quote + 2;
                     continue;
                 }
-                if (quote + 1 == text.size() && !end_) {
-                    end = text.size();
+                if (quote + 1 == size && !end_) {
+                    end = size;
                     return Scan::kNeedMore;  // the next block may begin with a quote
                 }
+                spans_.push_back({begin, quote - begin, true});
                 at = quote + 1;
                 break;
             }
-            setCell(record, count++, quotedCell);
-            const bool lastCr = at + 1 == text.size() && end_;
-            if (at < text.size() && text[at] == '\r' &&
-                (lastCr || (at + 1 < text.size() && text[at + 1] == '\n'))) {
+            const bool lastCr = at + 1 == size && end_;
+            if (at < size && bytes[at] == '\r' &&
+                (lastCr || (at + 1 < size && bytes[at + 1] == '\n'))) {
                 ++at;
             }
-            if (at < text.size() && text[at] != delimiter_ && text[at] != '\n') {
+            if (at < size && bytes[at] != delimiter && bytes[at] != '\n') {
                 why = "引号后面只能是分隔符或行尾";
                 return Scan::kBad;
             }
@@ -135,39 +155,41 @@ CsvReader::Scan CsvReader::scan(Record& record, std::size_t& end, std::string& w
             // A plain cell: up to the next delimiter or line end.
             std::size_t stop = at;
             bool quote = false;
-            while (stop < text.size() && text[stop] != delimiter_ && text[stop] != '\n') {
-                quote = quote || text[stop] == '"';
-                ++stop;
+            for (; stop < size; ++stop) {
+                const char c = bytes[stop];
+                if (c == delimiter || c == '\n') {
+                    break;
+                }
+                quote = quote || c == '"';
             }
-            std::string_view cell = text.substr(at, stop - at);
-            if (stop < text.size() && text[stop] == '\n' && cell.ends_with('\r')) {
-                cell.remove_suffix(1);
+            std::size_t cellSize = stop - at;
+            if (stop < size && bytes[stop] == '\n' && cellSize > 0 && bytes[stop - 1] == '\r') {
+                --cellSize;
             }
             if (quote) {
                 why = "引号只能包住整个单元格";
                 return Scan::kBad;
             }
-            if (stop == text.size() && !end_) {
-                end = text.size();
+            if (stop == size && !end_) {
+                end = size;
                 return Scan::kNeedMore;
             }
-            setCell(record, count++, cell);
+            spans_.push_back({at, cellSize, false});
             at = stop;
         }
-        if (at >= text.size()) {
+        if (at >= size) {
             break;
         }
-        if (text[at] == '\n') {
+        if (bytes[at] == '\n') {
             ++at;
             break;
         }
         ++at;  // the delimiter
-        if (at == text.size() && !end_) {
-            end = text.size();
+        if (at == size && !end_) {
+            end = size;
             return Scan::kNeedMore;
         }
     }
-    record.cells.resize(count);
     end = at;
     return Scan::kRecord;
 }

@@ -1,17 +1,68 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tools/bom/TextSource.h"
 
 namespace metalweight::bom {
 
-// One record of a comma- or tab-separated list (RFC 4180 quoting).
+// One record of a comma- or tab-separated list (RFC 4180 quoting). Its cells are views
+// into its own text, which a copy or a move carries along.
 struct Record {
-    long long line = 0;  // 1-based line of the input on which the record starts
-    std::vector<std::string> cells;
+    long long line = 0;                   // 1-based line of the input on which the record starts
+    std::vector<std::string_view> cells;  // into `text`
     std::string error;  // why the record could not be read; its cells are then empty
+    // The record's bytes as read, with quoted cells unquoted where they stand.
+    std::string text;
+    // The cells stand in `text` one after another as a comma-separated list writes
+    // them: the delimiter is a comma, and no cell is quoted or holds a CR.
+    bool verbatim = false;
+
+    Record() = default;
+    Record(const Record& other)
+        : line(other.line),
+          cells(other.cells),
+          error(other.error),
+          text(other.text),
+          verbatim(other.verbatim) {
+        rebase(other.text.data());
+    }
+    Record(Record&& other) noexcept
+        : line(other.line),
+          cells(std::move(other.cells)),
+          error(std::move(other.error)),
+          verbatim(other.verbatim) {
+        const char* from = other.text.data();
+        text = std::move(other.text);
+        rebase(from);
+    }
+    Record& operator=(const Record& other) {
+        if (this != &other) {
+            *this = Record(other);
+        }
+        return *this;
+    }
+    Record& operator=(Record&& other) noexcept {
+        line = other.line;
+        cells = std::move(other.cells);
+        error = std::move(other.error);
+        verbatim = other.verbatim;
+        const char* from = other.text.data();
+        text = std::move(other.text);
+        rebase(from);
+        return *this;
+    }
+    ~Record() = default;
+
+  private:
+    // Points the cells at `text` after its bytes moved from `from`.
+    void rebase(const char* from) {
+        for (std::string_view& cell : cells) {
+            cell = {text.data() + (cell.data() - from), cell.size()};
+        }
+    }
 };
 
 // Reads records one by one from a text source; memory holds one block and one record.
@@ -30,7 +81,15 @@ class CsvReader {
 
   private:
     enum class Scan { kRecord, kBad, kNeedMore };
-    Scan scan(Record& record, std::size_t& end, std::string& why);
+    // Where a cell stands in the buffer: its text, or for a quoted cell what is between
+    // the quotes, doubled quotes still doubled.
+    struct CellSpan {
+        std::size_t begin;
+        std::size_t size;
+        bool quoted;
+    };
+    Scan scan(std::size_t& end, std::string& why);
+    void take(Record& record, std::size_t end);
     bool more();
     void decideDelimiter();
 
@@ -41,6 +100,7 @@ class CsvReader {
     bool end_ = false;
     bool decided_ = false;
     char delimiter_ = ',';
+    std::vector<CellSpan> spans_;  // the cells of the record being read
 };
 
 }  // namespace metalweight::bom

@@ -12,23 +12,31 @@ class CsvReport final : public Report {
   public:
     CsvReport(Output& output, std::size_t columns) : out_(output), width_(columns) {}
 
-    void begin(std::span<const std::string> header) override {
+    void begin(std::span<const std::string_view> header) override {
         out_ << "\xEF\xBB\xBF";
-        for (const std::string& cell : header) {
+        for (const std::string_view cell : header) {
             writeCell(out_, cell);
             out_ << ',';
         }
         out_ << "单重,单位,单件重量(kg),总重量(kg)\r\n";
     }
 
-    void row(Output& out, long long /*line*/, std::span<const std::string> record,
-             const LineItem& item) const override {
-        const std::size_t cells = std::min(record.size(), width_);
-        for (std::size_t i = 0; i < width_; ++i) {
-            if (i < cells) {
-                writeCell(out, record[i]);
+    void row(Output& out, const Record& record, const LineItem& item) const override {
+        const std::span<const std::string_view> cells = record.cells;
+        if (record.verbatim && cells.size() == width_) {
+            // The cells as the list writes them need no quotes: copied in one piece.
+            out << std::string_view(
+                       cells.front().data(),
+                       static_cast<std::size_t>(cells.back().data() - cells.front().data()) +
+                           cells.back().size())
+                << ',';
+        } else {
+            for (std::size_t i = 0; i < width_; ++i) {
+                if (i < cells.size()) {
+                    writeCell(out, cells[i]);
+                }
+                out << ',';
             }
-            out << ',';
         }
         const Section& section = *item.section;
         out << section.unitWeightText << ',' << unitOf(section.category) << ',';

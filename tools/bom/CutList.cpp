@@ -14,7 +14,7 @@ namespace {
 
 bool isBlank(const Record& record) {
     return std::all_of(record.cells.begin(), record.cells.end(),
-                       [](const std::string& cell) { return trimBlanks(cell).empty(); });
+                       [](std::string_view cell) { return trimBlanks(cell).empty(); });
 }
 
 void report(std::FILE* diagnostics, const std::string& text) {
@@ -37,7 +37,7 @@ void report(std::FILE* diagnostics, const RunOptions& options, const RowError& e
 std::optional<CellError> strayCell(const Record& record, std::size_t headerWidth) {
     for (std::size_t i = headerWidth; i < record.cells.size(); ++i) {
         if (!trimBlanks(record.cells[i]).empty()) {
-            return CellError{"第 " + std::to_string(i + 1) + " 列", record.cells[i],
+            return CellError{"第 " + std::to_string(i + 1) + " 列", std::string(record.cells[i]),
                              "表头没有这一列"};
         }
     }
@@ -90,7 +90,7 @@ class CutListRun {
                     // Each row with the separator before it, as if it were not the first:
                     // a batch of good rows is then written as it stands.
                     text << report_->rowSeparator(false);
-                    report_->row(text, row.record.line, row.record.cells, row.item);
+                    report_->row(text, row.record, row.item);
                 }
             }
             batch.ends.push_back(batch.text.size());

@@ -22,13 +22,12 @@ class JsonReport final : public Report {
   public:
     explicit JsonReport(Output& output) : out_(output) {}
 
-    void begin(std::span<const std::string> /*header*/) override { out_ << "{\"rows\": ["; }
+    void begin(std::span<const std::string_view> /*header*/) override { out_ << "{\"rows\": ["; }
 
-    void row(Output& out, long long line, std::span<const std::string> /*record*/,
-             const LineItem& item) const override {
+    void row(Output& out, const Record& record, const LineItem& item) const override {
         const Section& section = *item.section;
         out << "{\"line\": ";
-        out.number(static_cast<std::uint64_t>(line)) << ", \"category\": ";
+        out.number(static_cast<std::uint64_t>(record.line)) << ", \"category\": ";
         writePlain(out, catalogueRow(section.category).name);
         out << ", \"choice\": ";
         if (const std::optional<std::string_view> choice = choiceText(section)) {

@@ -368,7 +368,8 @@ const Section* LineItemReader::findSection(CellError& error) {
     return &slot.section;
 }
 
-bool LineItemReader::read(std::span<const std::string> record, LineItem& item, CellError& error) {
+bool LineItemReader::read(std::span<const std::string_view> record, LineItem& item,
+                          CellError& error) {
     for (std::size_t i = 0; i < kColumnCount; ++i) {
         cells_[i] = columns_.cell(record, static_cast<Column>(i));
     }

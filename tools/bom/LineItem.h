@@ -57,7 +57,7 @@ class LineItemReader {
     explicit LineItemReader(const ColumnMap& columns);
 
     // Reads one record; false, with `error` filled, when a cell is bad.
-    bool read(std::span<const std::string> record, LineItem& item, CellError& error);
+    bool read(std::span<const std::string_view> record, LineItem& item, CellError& error);
 
   private:
     // The cells that decide a row's section.

@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 
+#include "tools/bom/CsvReader.h"
 #include "tools/bom/LineItem.h"
 #include "tools/bom/Output.h"
 #include "tools/bom/Totals.h"
@@ -23,12 +24,11 @@ class Report {
   public:
     virtual ~Report() = default;
     // The list's header record, before any row.
-    virtual void begin(std::span<const std::string> header) = 0;
+    virtual void begin(std::span<const std::string_view> header) = 0;
     // One good row, its input record and what it weighs, written to `out`: rows are
     // written on either thread, into a batch's text, and so the report keeps no state
     // between them.
-    virtual void row(Output& out, long long line, std::span<const std::string> record,
-                     const LineItem& item) const = 0;
+    virtual void row(Output& out, const Record& record, const LineItem& item) const = 0;
     // What goes before a row: before the first one, or between two.
     [[nodiscard]] virtual std::string_view rowSeparator(bool /*first*/) const { return {}; }
     // After the last row: the totals and the rows that could not be read.

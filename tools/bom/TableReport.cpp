@@ -70,7 +70,7 @@ class TableReport final : public Report {
   public:
     explicit TableReport(Output& output) : out_(output) {}
 
-    void begin(std::span<const std::string> /*header*/) override {
+    void begin(std::span<const std::string_view> /*header*/) override {
         for (const TableColumn& column : kColumns) {
             cell(out_, column, column.title);
         }
@@ -78,8 +78,7 @@ class TableReport final : public Report {
         rule();
     }
 
-    void row(Output& out, long long line, std::span<const std::string> /*record*/,
-             const LineItem& item) const override {
+    void row(Output& out, const Record& record, const LineItem& item) const override {
         const Section& section = *item.section;
         std::string size;
         for (const std::string& field : section.fields) {
@@ -89,7 +88,7 @@ class TableReport final : public Report {
             }
         }
         const std::array<std::string, 11> cells = {
-            std::to_string(line),
+            std::to_string(record.line),
             std::string(catalogueRow(section.category).name),
             std::string(choiceText(section).value_or("")),
             size,
