@@ -93,7 +93,7 @@ class CutListRun {
                     report_->row(text, row.record, row.item);
                 }
             }
-            batch.ends.push_back(batch.text.size());
+            batch.ends.push_back(text.size());
         }
     }
 

@@ -1,18 +1,48 @@
 #include "tools/bom/Output.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace metalweight::bom {
 
+Output::Output(std::FILE* file) : file_(file), store_(own_) {
+    std::setvbuf(file_, nullptr, _IONBF, 0);
+    own_.resize(kFlushAt + 4096);
+    data_ = own_.data();
+    capacity_ = own_.size();
+}
+
+Output::Output(std::string& text) : file_(nullptr), store_(text), used_(text.size()) {
+    text.resize(std::max(text.capacity(), used_ + 4096));
+    data_ = text.data();
+    capacity_ = text.size();
+}
+
+void Output::makeRoom(std::size_t size) {
+    if (file_ != nullptr) {
+        flush();
+        if (size <= capacity_) {
+            return;
+        }
+    }
+    store_.resize(std::max(2 * capacity_, used_ + size));
+    data_ = store_.data();
+    capacity_ = store_.size();
+}
+
 bool Output::flush() {
     if (file_ == nullptr) {
+        // The text holds what was written; the room after it is made again on demand.
+        store_.resize(used_);
+        data_ = store_.data();
+        capacity_ = used_;
         return true;
     }
-    if (!buffer_.empty()) {
-        if (std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) {
+    if (used_ > 0) {
+        if (std::fwrite(data_, 1, used_, file_) != used_) {
             failed_ = true;
         }
-        buffer_.clear();
+        used_ = 0;
     }
     if (std::fflush(file_) != 0) {
         failed_ = true;
@@ -32,15 +62,29 @@ void Output::write(std::string_view text) {
 }
 
 Output& Output::number(double value) {
-    char text[32];
-    const auto result = std::to_chars(text, text + sizeof text, value);
-    return *this << std::string_view(text, static_cast<std::size_t>(result.ptr - text));
+    constexpr std::size_t kLongest = 32;  // "-2.2250738585072014e-308" and more
+    if (capacity_ - used_ < kLongest) {
+        makeRoom(kLongest);
+    }
+    used_ = static_cast<std::size_t>(std::to_chars(data_ + used_, data_ + capacity_, value).ptr -
+                                     data_);
+    if (file_ != nullptr && used_ >= kFlushAt) {
+        flush();
+    }
+    return *this;
 }
 
 Output& Output::number(std::uint64_t value) {
-    char text[24];
-    const auto result = std::to_chars(text, text + sizeof text, value);
-    return *this << std::string_view(text, static_cast<std::size_t>(result.ptr - text));
+    constexpr std::size_t kLongest = 20;
+    if (capacity_ - used_ < kLongest) {
+        makeRoom(kLongest);
+    }
+    used_ = static_cast<std::size_t>(std::to_chars(data_ + used_, data_ + capacity_, value).ptr -
+                                     data_);
+    if (file_ != nullptr && used_ >= kFlushAt) {
+        flush();
+    }
+    return *this;
 }
 
 std::string numberText(double value) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -9,29 +10,36 @@ namespace metalweight::bom {
 
 // Buffered writing to a file the caller owns, or appending to a text. A failed write is
 // remembered, not thrown: the run checks `failed()` once it ends.
+//
+// A report is many short pieces a row, so the buffer is written through a pointer and
+// short pieces are copied inline: a call to memcpy for each would cost more than the copy.
 class Output {
   public:
     // Takes over the buffering of `file`, which must not have been written to yet: its
     // own buffer would only copy every byte once more.
-    explicit Output(std::FILE* file) : file_(file), buffer_(own_) {
-        std::setvbuf(file_, nullptr, _IONBF, 0);
-        buffer_.reserve(kFlushAt + 4096);
-    }
-    // Appends to `text`, which outlives the output.
-    explicit Output(std::string& text) : file_(nullptr), buffer_(text) {}
+    explicit Output(std::FILE* file);
+    // Appends to `text`, which holds what was written once the output is flushed or gone.
+    explicit Output(std::string& text);
     ~Output() { flush(); }
     Output(const Output&) = delete;
     Output& operator=(const Output&) = delete;
 
     Output& operator<<(std::string_view text) {
-        buffer_ += text;
-        if (file_ != nullptr && buffer_.size() >= kFlushAt) {
+        if (text.size() > capacity_ - used_) {
+            makeRoom(text.size());
+        }
+        copy(data_ + used_, text.data(), text.size());
+        used_ += text.size();
+        if (file_ != nullptr && used_ >= kFlushAt) {
             flush();
         }
         return *this;
     }
     Output& operator<<(char c) {
-        buffer_ += c;
+        if (used_ == capacity_) {
+            makeRoom(1);
+        }
+        data_[used_++] = c;
         return *this;
     }
     // Writes a text that may be long: past the buffer, straight to the file.
@@ -42,12 +50,37 @@ class Output {
     // Writes what is buffered; true when everything written so far reached the file.
     bool flush();
     [[nodiscard]] bool failed() const { return failed_; }
+    // Bytes in the text so far, those before the output began included (text only).
+    [[nodiscard]] std::size_t size() const { return used_; }
 
   private:
     static constexpr std::size_t kFlushAt = 1 << 16;
-    std::FILE* file_;  // null for a text
-    std::string own_;
-    std::string& buffer_;
+
+    static void copy(char* to, const char* from, std::size_t size) {
+        if (size >= 8 && size <= 16) {
+            std::uint64_t head = 0;
+            std::uint64_t tail = 0;
+            std::memcpy(&head, from, 8);
+            std::memcpy(&tail, from + size - 8, 8);
+            std::memcpy(to, &head, 8);
+            std::memcpy(to + size - 8, &tail, 8);
+        } else if (size < 8) {
+            for (std::size_t i = 0; i < size; ++i) {
+                to[i] = from[i];
+            }
+        } else {
+            std::memcpy(to, from, size);
+        }
+    }
+    // Room for `size` more bytes: the file's buffer written out, or the text grown.
+    void makeRoom(std::size_t size);
+
+    std::FILE* file_;     // null for a text
+    std::string own_;     // the file's buffer
+    std::string& store_;  // own_, or the text; its size is the room, `used_` the bytes
+    char* data_ = nullptr;
+    std::size_t used_ = 0;
+    std::size_t capacity_ = 0;
     bool failed_ = false;
 };
 
