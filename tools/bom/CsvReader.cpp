@@ -105,7 +105,7 @@ void CsvReader::take(Record& record, std::size_t end) {
                 begin[size] = begin[at];
                 at += begin[at] == '"' ? 1 : 0;
             }
-        } else if (std::memchr(begin, '\r', size) != nullptr) {
+        } else if (span.holdsCr) {
             verbatim = false;
         }
         record.cells[i] = std::string_view(begin, size);
@@ -138,7 +138,7 @@ CsvReader::Scan CsvReader::scan(std::size_t& end, std::string& why) {
                     end = size;
                     return Scan::kNeedMore;  // the next block may begin with a quote
                 }
-                spans_.push_back({begin, quote - begin, true});
+                spans_.push_back({begin, quote - begin, true, false});
                 at = quote + 1;
                 break;
             }
@@ -155,17 +155,20 @@ CsvReader::Scan CsvReader::scan(std::size_t& end, std::string& why) {
             // A plain cell: up to the next delimiter or line end.
             std::size_t stop = at;
             bool quote = false;
+            bool cr = false;
             for (; stop < size; ++stop) {
                 const char c = bytes[stop];
                 if (c == delimiter || c == '\n') {
                     break;
                 }
                 quote = quote || c == '"';
+                cr = cr || c == '\r';
             }
             std::size_t cellSize = stop - at;
             if (stop < size && bytes[stop] == '\n' && cellSize > 0 && bytes[stop - 1] == '\r') {
                 --cellSize;
             }
+            cr = cr && std::memchr(bytes + at, '\r', cellSize) != nullptr;
             if (quote) {
                 why = "引号只能包住整个单元格";
                 return Scan::kBad;
@@ -174,7 +177,7 @@ CsvReader::Scan CsvReader::scan(std::size_t& end, std::string& why) {
                 end = size;
                 return Scan::kNeedMore;
             }
-            spans_.push_back({at, cellSize, false});
+            spans_.push_back({at, cellSize, false, cr});
             at = stop;
         }
         if (at >= size) {

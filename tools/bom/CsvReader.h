@@ -87,6 +87,7 @@ class CsvReader {
         std::size_t begin;
         std::size_t size;
         bool quoted;
+        bool holdsCr;  // a plain cell with a CR that is not the one before its line end
     };
     Scan scan(std::size_t& end, std::string& why);
     void take(Record& record, std::size_t end);
