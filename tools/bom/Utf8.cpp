@@ -1,5 +1,6 @@
 #include "tools/bom/Utf8.h"
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -10,13 +11,18 @@ std::size_t validUtf8Prefix(std::string_view text) {
     const std::size_t size = text.size();
     std::size_t i = 0;
     while (i < size) {
-        // Most of a cut list is ASCII: eight bytes at a time while it lasts.
+        // Most of a cut list is ASCII: eight bytes at a time while it lasts, then on to
+        // the first byte that is not.
         if (i + 8 <= size) {
             std::uint64_t word = 0;
             std::memcpy(&word, bytes + i, sizeof word);
-            if ((word & 0x8080808080808080ULL) == 0) {
+            const std::uint64_t high = word & 0x8080808080808080ULL;
+            if (high == 0) {
                 i += 8;
                 continue;
+            }
+            if constexpr (std::endian::native == std::endian::little) {
+                i += static_cast<std::size_t>(std::countr_zero(high)) / 8;
             }
         }
         const unsigned char lead = bytes[i];
