@@ -123,53 +123,58 @@ std::string formatWeight(double weight) {
     constexpr int kDecimals = 4;
 
     // d.dddddddddddddde±x: fifteen significant digits, correctly rounded.
-    std::array<char, 40> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), weight,
-                                      std::chars_format::scientific, kSignificant - 1);
+    std::array<char, 40> scientific{};
+    const auto result = std::to_chars(scientific.data(), scientific.data() + scientific.size(),
+                                      weight, std::chars_format::scientific, kSignificant - 1);
     assert(result.ec == std::errc());
-    const std::string_view scientific(buffer.data(),
-                                      static_cast<std::size_t>(result.ptr - buffer.data()));
-    const std::size_t ePos = scientific.find('e');
-    std::string significand;
-    for (const char c : scientific.substr(0, ePos)) {
-        if (c != '.') {
-            significand.push_back(c);
-        }
-    }
+    std::array<char, kSignificant> significand{};
+    significand[0] = scientific[0];
+    std::copy_n(scientific.data() + 2, kSignificant - 1, significand.data() + 1);
+    const char* at = scientific.data() + kSignificant + 1;  // the 'e'
+    assert(*at == 'e');
+    const bool negativeExponent = at[1] == '-';
     int exponent = 0;
-    const std::string_view exponentText = scientific.substr(ePos + 1);
-    std::from_chars(exponentText.data() + (exponentText.front() == '+' ? 1 : 0),
-                    exponentText.data() + exponentText.size(), exponent);
+    for (at += 2; at < result.ptr; ++at) {
+        exponent = exponent * 10 + (*at - '0');
+    }
+    exponent = negativeExponent ? -exponent : exponent;
 
     // The weight times 10^4, as decimal digits: keep the digits down to the fourth
-    // decimal, then round on the next one.
+    // decimal, then round on the next one. Written after a few characters of room for a
+    // carry and the zeros in front of a small weight.
+    std::array<char, 8 + 330> room{};
+    char* scaled = room.data() + 8;
+    std::size_t length = 0;
     const int keep = exponent + 1 + kDecimals;
-    std::string scaled;
-    char roundingDigit = '0';
     if (keep > 0) {
         const auto kept = static_cast<std::size_t>(std::min(keep, kSignificant));
-        scaled = significand.substr(0, kept);
-        scaled.append(static_cast<std::size_t>(keep) - kept, '0');
+        std::copy_n(significand.data(), kept, scaled);
+        std::fill_n(scaled + kept, static_cast<std::size_t>(keep) - kept, '0');
+        length = static_cast<std::size_t>(keep);
     }
+    char roundingDigit = '0';
     if (keep >= 0 && keep < kSignificant) {
         roundingDigit = significand[static_cast<std::size_t>(keep)];
     }
     if (roundingDigit >= '5') {
-        auto digit = scaled.rbegin();
-        for (; digit != scaled.rend() && *digit == '9'; ++digit) {
-            *digit = '0';
+        std::size_t digit = length;
+        for (; digit > 0 && scaled[digit - 1] == '9'; --digit) {
+            scaled[digit - 1] = '0';
         }
-        if (digit == scaled.rend()) {
-            scaled.insert(scaled.begin(), '1');
+        if (digit == 0) {
+            *--scaled = '1';
+            ++length;
         } else {
-            ++*digit;
+            ++scaled[digit - 1];
         }
     }
-    if (scaled.size() < kDecimals + 1) {
-        scaled.insert(0, kDecimals + 1 - scaled.size(), '0');
+    for (; length < kDecimals + 1; ++length) {
+        *--scaled = '0';
     }
-    scaled.insert(scaled.size() - kDecimals, 1, '.');
-    return scaled;
+    std::string text(length + 1, '.');
+    std::copy_n(scaled, length - kDecimals, text.data());
+    std::copy_n(scaled + length - kDecimals, kDecimals, text.data() + length - kDecimals + 1);
+    return text;
 }
 
 std::string presetText(double value) {
