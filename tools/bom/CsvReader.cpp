@@ -43,6 +43,9 @@ void CsvReader::decideDelimiter() {
         }
     }
     delimiter_ = tabs > commas ? '\t' : ',';
+    for (const char c : {delimiter_, '\n', '"', '\r'}) {
+        special_[static_cast<unsigned char>(c)] = true;
+    }
 }
 
 bool CsvReader::next(Record& record) {
@@ -158,6 +161,9 @@ CsvReader::Scan CsvReader::scan(std::size_t& end, std::string& why) {
             bool cr = false;
             for (; stop < size; ++stop) {
                 const char c = bytes[stop];
+                if (!special_[static_cast<unsigned char>(c)]) {
+                    continue;
+                }
                 if (c == delimiter || c == '\n') {
                     break;
                 }

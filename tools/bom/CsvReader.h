@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -101,6 +102,8 @@ class CsvReader {
     bool end_ = false;
     bool decided_ = false;
     char delimiter_ = ',';
+    // The bytes a plain cell stops or is checked at: the delimiter, line end, quote, CR.
+    std::array<bool, 256> special_{};
     std::vector<CellSpan> spans_;  // the cells of the record being read
 };
 
