@@ -27,24 +27,16 @@ class JsonReport final : public Report {
     void row(Output& out, const Record& record, const LineItem& item) const override {
         const Section& section = *item.section;
         out << "{\"line\": ";
-        out.number(static_cast<std::uint64_t>(record.line)) << ", \"category\": ";
-        writePlain(out, catalogueRow(section.category).name);
-        out << ", \"choice\": ";
-        if (const std::optional<std::string_view> choice = choiceText(section)) {
-            writePlain(out, *choice);
+        out.number(static_cast<std::uint64_t>(record.line));
+        if (!section.kept) {
+            writeSection(out, section);
         } else {
-            out << "null";
+            if (section.reportText.empty()) {
+                Output text(section.reportText);
+                writeSection(text, section);
+            }
+            out << section.reportText;
         }
-        out << ", \"fields\": [";
-        writePlain(out, section.fields[0]);
-        out << ", ";
-        writePlain(out, section.fields[1]);
-        out << ", ";
-        writePlain(out, section.fields[2]);
-        out << "], \"unit\": ";
-        writePlain(out, unitOf(section.category));
-        out << ", \"unitWeight\": ";
-        writePlain(out, section.unitWeightText);
         out << ", \"length\": ";
         out.number(item.length) << ", \"width\": ";
         if (item.width) {
@@ -94,6 +86,28 @@ class JsonReport final : public Report {
     }
 
   private:
+    // What a row writes of its section, from the category to the unit weight.
+    static void writeSection(Output& out, const Section& section) {
+        out << ", \"category\": ";
+        writePlain(out, catalogueRow(section.category).name);
+        out << ", \"choice\": ";
+        if (const std::optional<std::string_view> choice = choiceText(section)) {
+            writePlain(out, *choice);
+        } else {
+            out << "null";
+        }
+        out << ", \"fields\": [";
+        writePlain(out, section.fields[0]);
+        out << ", ";
+        writePlain(out, section.fields[1]);
+        out << ", ";
+        writePlain(out, section.fields[2]);
+        out << "], \"unit\": ";
+        writePlain(out, unitOf(section.category));
+        out << ", \"unitWeight\": ";
+        writePlain(out, section.unitWeightText);
+    }
+
     // A string literal of a text that has nothing to escape: the catalogue's names, the
     // choice lists' entries, units, and field and weight texts, which are plain decimals.
     static void writePlain(Output& out, std::string_view text) { out << '"' << text << '"'; }

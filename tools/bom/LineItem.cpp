@@ -309,6 +309,7 @@ void LineItemReader::readSection(Slot& slot) const {
     }
     slot.used = true;
     slot.section = Section{};
+    slot.section.kept = true;
     slot.error = SectionBuilder(columns_, cells_).build(slot.section);
 }
 

@@ -26,6 +26,10 @@ struct Section {
     std::array<std::string, 3> fields;
     std::string unitWeightText;
     double unitWeight = 0.0;  // kg/m, kg/m² for plate
+    // Kept for the rows that repeat it. Then a report may keep what it writes for the
+    // section here, made with its first row: a reader's sections serve one thread only.
+    bool kept = false;
+    mutable std::string reportText;
 };
 
 // A cell that cannot be read: its column's header, its text and why.
