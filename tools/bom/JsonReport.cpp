@@ -32,8 +32,11 @@ class JsonReport final : public Report {
             writeSection(out, section);
         } else {
             if (section.reportText.empty()) {
-                Output text(section.reportText);
-                writeSection(text, section);
+                {
+                    Output text(section.reportText);
+                    writeSection(text, section);
+                }
+                section.reportText.shrink_to_fit();  // a thousand sections are kept
             }
             out << section.reportText;
         }

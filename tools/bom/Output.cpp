@@ -13,7 +13,7 @@ Output::Output(std::FILE* file) : file_(file), store_(own_) {
 }
 
 Output::Output(std::string& text) : file_(nullptr), store_(text), used_(text.size()) {
-    text.resize(std::max(text.capacity(), used_ + 4096));
+    text.resize(std::max(text.capacity(), used_ + 256));
     data_ = text.data();
     capacity_ = text.size();
 }
