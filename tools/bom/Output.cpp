@@ -61,10 +61,10 @@ void Output::write(std::string_view text) {
     }
 }
 
-Output& Output::number(double value) {
-    constexpr std::size_t kLongest = 32;  // "-2.2250738585072014e-308" and more
-    if (capacity_ - used_ < kLongest) {
-        makeRoom(kLongest);
+template <typename Number>
+Output& Output::writeNumber(Number value, std::size_t longest) {
+    if (capacity_ - used_ < longest) {
+        makeRoom(longest);
     }
     used_ = static_cast<std::size_t>(std::to_chars(data_ + used_, data_ + capacity_, value).ptr -
                                      data_);
@@ -74,17 +74,12 @@ Output& Output::number(double value) {
     return *this;
 }
 
+Output& Output::number(double value) {
+    return writeNumber(value, 32);  // "-2.2250738585072014e-308" and room to spare
+}
+
 Output& Output::number(std::uint64_t value) {
-    constexpr std::size_t kLongest = 20;
-    if (capacity_ - used_ < kLongest) {
-        makeRoom(kLongest);
-    }
-    used_ = static_cast<std::size_t>(std::to_chars(data_ + used_, data_ + capacity_, value).ptr -
-                                     data_);
-    if (file_ != nullptr && used_ >= kFlushAt) {
-        flush();
-    }
-    return *this;
+    return writeNumber(value, 20);
 }
 
 std::string numberText(double value) {

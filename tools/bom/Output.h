@@ -74,6 +74,9 @@ class Output {
     }
     // Room for `size` more bytes: the file's buffer written out, or the text grown.
     void makeRoom(std::size_t size);
+    // A number's shortest text, written straight into the buffer; `longest` bounds it.
+    template <typename Number>
+    Output& writeNumber(Number value, std::size_t longest);
 
     std::FILE* file_;     // null for a text
     std::string own_;     // the file's buffer
