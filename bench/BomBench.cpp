@@ -3,6 +3,7 @@
 // bench/bom-vs-awk.sh sets the same run against awk on a file.
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -26,9 +27,44 @@ std::string cutList(int rows) {
     return text;
 }
 
-void weighList(benchmark::State& state, Format format, bool readAhead) {
+// A list of `rows` rows whose sections all differ: pipes, round bars, I-beams and flat
+// bars by their dimension columns, from a fixed sequence of pseudo-random numbers.
+std::string differentSections(int rows) {
+    std::uint32_t seed = 7;
+    // A dimension from `low` mm in steps of 0.1 mm, `steps` of them.
+    auto dimension = [&seed](int low, std::uint32_t steps) {
+        seed = seed * 1664525U + 1013904223U;
+        const std::uint32_t tenths = (seed >> 8) % steps;
+        return std::to_string(low + static_cast<int>(tenths / 10)) + "." +
+               std::to_string(tenths % 10);
+    };
+    std::string text = "类别,尺寸1,尺寸2,尺寸3,长度,数量,备注\n";
+    for (int i = 0; i < rows; ++i) {
+        switch (i % 4) {
+            case 0:
+                text += "管道," + dimension(20, 3000) + "," + dimension(1, 80) + ",,";
+                break;
+            case 1:
+                text += "圆钢," + dimension(5, 2000) + ",,,";
+                break;
+            case 2:
+                text += "工字钢," + dimension(100, 4000) + "," + dimension(50, 1000) + "," +
+                        dimension(4, 100) + ",";
+                break;
+            default:
+                text += "扁钢," + dimension(10, 1900) + "," + dimension(2, 300) + ",,";
+                break;
+        }
+        text += dimension(1, 90) + "," + std::to_string(i % 20 + 1) + ",第" + std::to_string(i) +
+                "件\n";
+    }
+    return text;
+}
+
+void weighList(benchmark::State& state, Format format, bool readAhead,
+               std::string (*list)(int) = cutList) {
     const int rows = static_cast<int>(state.range(0));
-    const std::string text = cutList(rows);
+    const std::string text = list(rows);
     std::FILE* sink = std::fopen("/dev/null", "wb");
     RunOptions options;
     options.format = format;
@@ -56,9 +92,35 @@ void BM_CsvReportOneThread(benchmark::State& state) {
     weighList(state, Format::kCsv, false);
 }
 
+void BM_CsvReportDifferentSections(benchmark::State& state) {
+    weighList(state, Format::kCsv, true, differentSections);
+}
+void BM_JsonReportDifferentSections(benchmark::State& state) {
+    weighList(state, Format::kJson, true, differentSections);
+}
+void BM_CsvReportDifferentSectionsOneThread(benchmark::State& state) {
+    weighList(state, Format::kCsv, false, differentSections);
+}
+void BM_JsonReportDifferentSectionsOneThread(benchmark::State& state) {
+    weighList(state, Format::kJson, false, differentSections);
+}
+
 BENCHMARK(BM_CsvReport)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_JsonReport)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_TableReport)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_CsvReportOneThread)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CsvReportDifferentSections)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_JsonReportDifferentSections)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(BM_CsvReportDifferentSectionsOneThread)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(BM_JsonReportDifferentSectionsOneThread)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace
