@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cassert>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <system_error>
 
@@ -95,6 +97,106 @@ bool scanNumber(std::string_view text, NumberSpan& span) {
     return true;
 }
 
+// Fifteen significant digits of a weight, as decimal characters, and the power of ten of
+// the first.
+constexpr int kSignificant = 15;
+using Significand = std::array<char, kSignificant>;
+
+void fifteenDigitsByConversion(double weight, Significand& significand, int& exponent) {
+    std::array<char, 40> scientific{};  // d.dddddddddddddde±x
+    const auto result = std::to_chars(scientific.data(), scientific.data() + scientific.size(),
+                                      weight, std::chars_format::scientific, kSignificant - 1);
+    assert(result.ec == std::errc());
+    significand[0] = scientific[0];
+    std::copy_n(scientific.data() + 2, kSignificant - 1, significand.data() + 1);
+    const char* at = scientific.data() + kSignificant + 1;  // the 'e'
+    assert(*at == 'e');
+    const bool negativeExponent = at[1] == '-';
+    exponent = 0;
+    for (at += 2; at < result.ptr; ++at) {
+        exponent = exponent * 10 + (*at - '0');
+    }
+    exponent = negativeExponent ? -exponent : exponent;
+}
+
+constexpr std::array<std::uint64_t, 20> kPowersOfTen = [] {
+    std::array<std::uint64_t, 20> powers{};
+    std::uint64_t power = 1;
+    for (std::uint64_t& entry : powers) {
+        entry = power;
+        power *= 10;
+    }
+    return powers;
+}();
+
+// The same digits by exact integer arithmetic, as a fifteen-digit number, for the weights
+// a section has (10^-4 up to 10^15); false for others. The weight is m·2^e with a 53-bit
+// m, so weight·10^k for the k that gives fifteen digits before the point is m·10^k (below
+// 2^117) shifted right by −e: the shifted-out bits say exactly how to round, and an exact
+// half goes to the even digit, as the conversion above does.
+bool fifteenDigitsExactly(double weight, std::uint64_t& digits, int& exponent) {
+    __extension__ using Wide = unsigned __int128;
+    constexpr std::uint64_t kLowest = kPowersOfTen[kSignificant - 1];
+    constexpr std::uint64_t kBeyond = kPowersOfTen[kSignificant];
+    if (!(weight >= 1e-4 && weight < 1e15)) {
+        return false;
+    }
+    const auto bits = std::bit_cast<std::uint64_t>(weight);
+    const std::uint64_t m = (bits & ((1ULL << 52) - 1)) | (1ULL << 52);
+    const int shift = 1075 - static_cast<int>(bits >> 52);  // −e, from 3 to 66 here
+    // The weight lies in [2^(52−shift), 2^(53−shift)): a first guess of its power of ten,
+    // then put right by the digits it gives.
+    int power = ((52 - shift) * 78913) >> 18;
+    for (;;) {
+        const int k = kSignificant - 1 - power;
+        if (k < 0 || k >= static_cast<int>(kPowersOfTen.size())) {
+            return false;
+        }
+        const Wide scaled = static_cast<Wide>(m) * kPowersOfTen[static_cast<std::size_t>(k)];
+        digits = static_cast<std::uint64_t>(scaled >> shift);
+        if (digits >= kBeyond) {
+            ++power;
+        } else if (digits < kLowest) {
+            --power;
+        } else {
+            const Wide half = static_cast<Wide>(1) << (shift - 1);
+            const Wide rest = scaled & ((half << 1) - 1);
+            digits += rest > half || (rest == half && (digits & 1) != 0) ? 1 : 0;
+            break;
+        }
+    }
+    if (digits == kBeyond) {  // 9.99…95 went up to 10.0…0
+        digits = kLowest;
+        ++power;
+    }
+    exponent = power;
+    return true;
+}
+
+// Fifteen digits, digits × 10^(exponent − 14) with an exponent below 14, rounded to
+// four decimals with halves going up, as "0.0000".
+std::string withFourDecimals(std::uint64_t digits, int exponent) {
+    constexpr int kDecimals = 4;
+    const int places = exponent - (kSignificant - 1) + kDecimals;  // from −14 to 3
+    std::uint64_t scaled = 0;                                      // in units of 10^-4
+    if (places >= 0) {
+        scaled = digits * kPowersOfTen[static_cast<std::size_t>(places)];
+    } else {
+        const std::uint64_t unit = kPowersOfTen[static_cast<std::size_t>(-places)];
+        scaled = (digits + unit / 2) / unit;
+    }
+    std::array<char, 32> text{};
+    char* end =
+        std::to_chars(text.data(), text.data() + text.size(), scaled / kPowersOfTen[kDecimals]).ptr;
+    *end++ = '.';
+    std::uint64_t fraction = scaled % kPowersOfTen[kDecimals];
+    for (int i = kDecimals - 1; i >= 0; --i) {
+        end[i] = static_cast<char>('0' + fraction % 10);
+        fraction /= 10;
+    }
+    return {text.data(), end + kDecimals};
+}
+
 }  // namespace
 
 double readLeadingNumber(std::string_view text) {
@@ -119,25 +221,16 @@ double readLeadingNumber(std::string_view text) {
 
 std::string formatWeight(double weight) {
     assert(std::isfinite(weight) && weight >= 0.0);
-    constexpr int kSignificant = 15;
     constexpr int kDecimals = 4;
 
-    // d.dddddddddddddde±x: fifteen significant digits, correctly rounded.
-    std::array<char, 40> scientific{};
-    const auto result = std::to_chars(scientific.data(), scientific.data() + scientific.size(),
-                                      weight, std::chars_format::scientific, kSignificant - 1);
-    assert(result.ec == std::errc());
-    std::array<char, kSignificant> significand{};
-    significand[0] = scientific[0];
-    std::copy_n(scientific.data() + 2, kSignificant - 1, significand.data() + 1);
-    const char* at = scientific.data() + kSignificant + 1;  // the 'e'
-    assert(*at == 'e');
-    const bool negativeExponent = at[1] == '-';
+    // Fifteen significant digits, correctly rounded: digits × 10^(exponent − 14).
+    std::uint64_t digits = 0;
     int exponent = 0;
-    for (at += 2; at < result.ptr; ++at) {
-        exponent = exponent * 10 + (*at - '0');
+    if (fifteenDigitsExactly(weight, digits, exponent) && exponent < kSignificant - 1) {
+        return withFourDecimals(digits, exponent);
     }
-    exponent = negativeExponent ? -exponent : exponent;
+    Significand significand{};
+    fifteenDigitsByConversion(weight, significand, exponent);
 
     // The weight times 10^4, as decimal digits: keep the digits down to the fourth
     // decimal, then round on the next one. Written after a few characters of room for a

@@ -126,6 +126,13 @@ INSTANTIATE_TEST_SUITE_P(
                     // Carries through the digits before the point.
                     FormatCase{9.99995, "10.0000"}, FormatCase{99999.99999, "100000.0000"},
                     FormatCase{1e20, "100000000000000000000.0000"},
+                    // An exact binary half at the fifteenth digit goes to the even digit.
+                    FormatCase{12345678901234.25, "12345678901234.2000"},
+                    FormatCase{12345678901234.75, "12345678901234.8000"},
+                    FormatCase{123456789012344.5, "123456789012344.0000"},
+                    // A carry out of the fifteenth digit, and a double just below 10^-4.
+                    FormatCase{9.999999999999996, "10.0000"},
+                    FormatCase{0.000099999999999999991, "0.0001"},
                     FormatCase{123456789.123456789, "123456789.1235"}));
 
 TEST(WeightTextLarge, HugeFiniteWeightHasNoExponentOrGrouping) {
