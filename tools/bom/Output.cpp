@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "tools/bom/ShortestText.h"
+
 namespace metalweight::bom {
 
 Output::Output(std::FILE* file) : file_(file), store_(own_) {
@@ -61,13 +63,12 @@ void Output::write(std::string_view text) {
     }
 }
 
-template <typename Number>
-Output& Output::writeNumber(Number value, std::size_t longest) {
+template <typename Write>
+Output& Output::writeNumber(std::size_t longest, Write write) {
     if (capacity_ - used_ < longest) {
         makeRoom(longest);
     }
-    used_ = static_cast<std::size_t>(std::to_chars(data_ + used_, data_ + capacity_, value).ptr -
-                                     data_);
+    used_ = static_cast<std::size_t>(write(data_ + used_) - data_);
     if (file_ != nullptr && used_ >= kFlushAt) {
         flush();
     }
@@ -75,17 +76,18 @@ Output& Output::writeNumber(Number value, std::size_t longest) {
 }
 
 Output& Output::number(double value) {
-    return writeNumber(value, 32);  // "-2.2250738585072014e-308" and room to spare
+    return writeNumber(kShortestTextRoom, [value](char* at) { return writeShortest(at, value); });
 }
 
 Output& Output::number(std::uint64_t value) {
-    return writeNumber(value, 20);
+    constexpr std::size_t kLongest = 20;
+    return writeNumber(kLongest,
+                       [value](char* at) { return std::to_chars(at, at + kLongest, value).ptr; });
 }
 
 std::string numberText(double value) {
-    char text[32];
-    const auto result = std::to_chars(text, text + sizeof text, value);
-    return {text, result.ptr};
+    char text[kShortestTextRoom];
+    return {text, writeShortest(text, value)};
 }
 
 }  // namespace metalweight::bom

@@ -74,9 +74,10 @@ class Output {
     }
     // Room for `size` more bytes: the file's buffer written out, or the text grown.
     void makeRoom(std::size_t size);
-    // A number's shortest text, written straight into the buffer; `longest` bounds it.
-    template <typename Number>
-    Output& writeNumber(Number value, std::size_t longest);
+    // A number's text, written straight into the buffer by `write`, which returns its
+    // end; `longest` bounds it.
+    template <typename Write>
+    Output& writeNumber(std::size_t longest, Write write);
 
     std::FILE* file_;     // null for a text
     std::string own_;     // the file's buffer

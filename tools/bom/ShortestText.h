@@ -1,0 +1,16 @@
+#pragma once
+
+// The shortest decimal text of a double that reads back as exactly that double, as
+// std::to_chars writes it without a format (fixed or scientific, whichever is shorter).
+// A report writes two such weights a row; for weights from 10^-3 to 2^53 kg the digits
+// are found by exact integer arithmetic, which costs a fraction of the general routine.
+namespace metalweight::bom {
+
+// Room enough for any double's text: "-2.2250738585072014e-308".
+inline constexpr int kShortestTextRoom = 32;
+
+// Writes the text of `value` at `at`, which has kShortestTextRoom bytes of room, and
+// returns the end of the text.
+char* writeShortest(char* at, double value);
+
+}  // namespace metalweight::bom
