@@ -6,16 +6,17 @@
 #include <charconv>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 namespace metalweight::bom {
 namespace {
 
 __extension__ using Wide = unsigned __int128;
 
-constexpr std::array<Wide, 22> kPowersOfTen = [] {
-    std::array<Wide, 22> powers{};
-    Wide power = 1;
-    for (Wide& entry : powers) {
+constexpr std::array<std::uint64_t, 20> kPowersOfTen = [] {
+    std::array<std::uint64_t, 20> powers{};
+    std::uint64_t power = 1;
+    for (std::uint64_t& entry : powers) {
         entry = power;
         power *= 10;
     }
@@ -23,40 +24,37 @@ constexpr std::array<Wide, 22> kPowersOfTen = [] {
 }();
 
 // The shortest digits that read back as `value`, as a whole number times 10^exponent,
-// for values from 10^-3 up to 2^53; false for others.
+// for values from 10^-2 up to 2^53; false for others.
 //
 // value is m·2^e. The doubles next to it lie 2^e away, or 2^(e−1) below it when it is a
 // power of two, and a text reads back as value when it lies strictly between the
 // halfway points to them, or on one when m is even (reading rounds a half to an even m).
 // Scaled by 10^k so that value·10^k has 17 or 18 digits before the point, the halfway
-// points lie more than ten units apart, and m·10^k (below 2^125) shifted right by −e gives
+// points lie more than ten units apart, and m·10^k (below 2^119) shifted right by −e gives
 // them exactly: the shortest text is then the whole number between them with the most
 // trailing zeros dropped, rounded from the value to the nearest, a half to even.
 bool shortestDigits(double value, std::uint64_t& digits, int& exponent) {
-    if (!(value >= 1e-3 && value < 9007199254740992.0)) {
+    if (!(value >= 1e-2 && value < 9007199254740992.0)) {
         return false;
     }
     const auto bits = std::bit_cast<std::uint64_t>(value);
     const std::uint64_t fraction = bits & ((1ULL << 52) - 1);
     const std::uint64_t m = fraction | (1ULL << 52);
-    const int e = static_cast<int>(bits >> 52) - 1075;  // from −62 to 0 here
+    const int e = static_cast<int>(bits >> 52) - 1075;  // from −59 to 0 here
     const bool halvesReadBack = (m & 1) == 0;
-    // The value and its halfway points in units of 2^(e−2).
-    const int shift = 2 - e;
-    const std::uint64_t middle = 4 * m;
-    const std::uint64_t upper = middle + 2;
-    const std::uint64_t lower = middle - (fraction == 0 ? 1 : 2);
     // 2^(e+52) ≤ value: its power of ten is the value's or one less.
     const int power = ((e + 52) * 78913) >> 18;
     const int k = 17 - power;
     if (k < 0 || k >= static_cast<int>(kPowersOfTen.size())) {
         return false;
     }
+    // The value and its halfway points in units of 2^(e−2), times 10^k.
+    const int shift = 2 - e;
     const Wide scale = kPowersOfTen[static_cast<std::size_t>(k)];
+    const Wide scaledMiddle = Wide{4 * m} * scale;
+    const Wide scaledUpper = scaledMiddle + 2 * scale;
+    const Wide scaledLower = scaledMiddle - (fraction == 0 ? 1 : 2) * scale;
     const Wide mask = (Wide{1} << shift) - 1;
-    const Wide scaledUpper = Wide{upper} * scale;
-    const Wide scaledLower = Wide{lower} * scale;
-    const Wide scaledMiddle = Wide{middle} * scale;
 
     // The whole numbers that read back as value are those after `belowLow` up to `high`.
     auto high = static_cast<std::uint64_t>(scaledUpper >> shift);
@@ -101,15 +99,40 @@ bool shortestDigits(double value, std::uint64_t& digits, int& exponent) {
     return true;
 }
 
+constexpr std::array<char, 200> kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
+// Copies the 20 bytes at `from`, of which the first `count` are wanted: a copy of one
+// fixed size is a few moves, where one of the exact size would be a call.
+char* copyDigits(char* to, const char* from, int count) {
+    std::memcpy(to, from, 20);
+    return to + count;
+}
+
 // Writes digits × 10^exponent as std::to_chars does: fixed notation, or scientific
 // when that is shorter.
 char* writeDigits(char* at, std::uint64_t digits, int exponent) {
-    std::array<char, 20> text{};
-    int count = 0;
-    for (char* end = text.data() + text.size(); digits != 0; digits /= 10, ++count) {
-        *--end = static_cast<char>('0' + digits % 10);
+    // The digits end at the middle of `text`, so that 20 bytes can be copied from any
+    // of them.
+    std::array<char, 40> text{};
+    char* first = text.data() + 20;
+    for (; digits >= 100; digits /= 100) {
+        first -= 2;
+        std::memcpy(first, kDigitPairs.data() + 2 * (digits % 100), 2);
     }
-    const char* first = text.data() + text.size() - count;
+    if (digits >= 10) {
+        first -= 2;
+        std::memcpy(first, kDigitPairs.data() + 2 * digits, 2);
+    } else {
+        *--first = static_cast<char>('0' + digits);
+    }
+    const auto count = static_cast<int>(text.data() + 20 - first);
     const int leading = count - 1 + exponent;  // power of ten of the first digit
     int fixedLength = 0;
     if (leading >= count - 1) {
@@ -123,23 +146,23 @@ char* writeDigits(char* at, std::uint64_t digits, int exponent) {
         count + (count > 1 ? 1 : 0) + 2 + (std::abs(leading) >= 100 ? 3 : 2);
     if (fixedLength <= scientificLength) {
         if (leading >= count - 1) {
-            at = std::copy_n(first, count, at);
+            at = copyDigits(at, first, count);
             return std::fill_n(at, leading + 1 - count, '0');
         }
         if (leading >= 0) {
-            at = std::copy_n(first, leading + 1, at);
+            at = copyDigits(at, first, leading + 1);
             *at++ = '.';
-            return std::copy_n(first + leading + 1, count - leading - 1, at);
+            return copyDigits(at, first + leading + 1, count - leading - 1);
         }
         *at++ = '0';
         *at++ = '.';
         at = std::fill_n(at, -leading - 1, '0');
-        return std::copy_n(first, count, at);
+        return copyDigits(at, first, count);
     }
     *at++ = first[0];
     if (count > 1) {
         *at++ = '.';
-        at = std::copy_n(first + 1, count - 1, at);
+        at = copyDigits(at, first + 1, count - 1);
     }
     *at++ = 'e';
     *at++ = leading < 0 ? '-' : '+';
