@@ -1,7 +1,8 @@
 #include "tools/bom/CsvReader.h"
 
-#include <algorithm>
 #include <cstring>
+
+#include "tools/bom/LineEnds.h"
 
 namespace metalweight::bom {
 namespace {
@@ -81,9 +82,7 @@ bool CsvReader::next(Record& record) {
             return true;
         }
         take(record, end);
-        const std::string_view consumed =
-            std::string_view(buffer_).substr(position_, end - position_);
-        line_ += std::count(consumed.begin(), consumed.end(), '\n');
+        line_ += static_cast<long long>(lineEnds_);
         position_ = end;
         record.error.clear();
         return true;
@@ -123,6 +122,7 @@ CsvReader::Scan CsvReader::scan(std::size_t& end, std::string& why) {
     const char delimiter = delimiter_;
     std::size_t at = position_;
     spans_.clear();
+    lineEnds_ = 0;
     for (;;) {
         if (at < size && bytes[at] == '"') {
             // A quoted cell: up to the closing quote, "" standing for one quote.
@@ -142,6 +142,7 @@ CsvReader::Scan CsvReader::scan(std::size_t& end, std::string& why) {
                     return Scan::kNeedMore;  // the next block may begin with a quote
                 }
                 spans_.push_back({begin, quote - begin, true, false});
+                lineEnds_ += countLineEnds(text.substr(begin, quote - begin));
                 at = quote + 1;
                 break;
             }
@@ -191,6 +192,7 @@ CsvReader::Scan CsvReader::scan(std::size_t& end, std::string& why) {
         }
         if (bytes[at] == '\n') {
             ++at;
+            ++lineEnds_;
             break;
         }
         ++at;  // the delimiter

@@ -105,6 +105,7 @@ class CsvReader {
     // The bytes a plain cell stops or is checked at: the delimiter, line end, quote, CR.
     std::array<bool, 256> special_{};
     std::vector<CellSpan> spans_;  // the cells of the record being read
+    std::size_t lineEnds_ = 0;     // the line ends it takes, in quoted cells and after it
 };
 
 }  // namespace metalweight::bom
