@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <system_error>
 
 namespace metalweight {
@@ -28,6 +29,7 @@ struct NumberSpan {
     std::size_t end = 0;    // one past the last character of the number
     bool negative = false;
     bool allZero = true;
+    bool exponent = false;  // an exponent part follows the digits
     long long magnitude = 0;
 };
 
@@ -90,6 +92,7 @@ bool scanNumber(std::string_view text, NumberSpan& span) {
                 exponent = std::min(exponent * 10 + (text[j] - '0'), kExponentCap);
             }
             span.end = j;
+            span.exponent = true;
             span.magnitude = negativeExponent ? -exponent : exponent;
         }
     }
@@ -197,12 +200,47 @@ std::string withFourDecimals(std::uint64_t digits, int exponent) {
     return {text.data(), end + kDecimals};
 }
 
+// The value of a number of at most fifteen digits without an exponent, the way a field
+// mostly holds one ("57", "3.5"); nothing for others. Its digits make a whole number
+// below 2^53 and its decimals a power of ten up to 10^22, both exact as doubles, so one
+// correctly rounded division gives the nearest double, as the converter would.
+std::optional<double> readShortDecimal(std::string_view text, const NumberSpan& span) {
+    constexpr std::array<double, 23> kExactPowers = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                     1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                     1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (span.exponent) {
+        return std::nullopt;
+    }
+    std::uint64_t whole = 0;
+    int digits = 0;
+    int decimals = 0;
+    bool point = false;
+    for (std::size_t i = span.begin + (span.negative ? 1 : 0); i < span.end; ++i) {
+        if (text[i] == '.') {
+            point = true;
+            continue;
+        }
+        whole = whole * 10 + static_cast<std::uint64_t>(text[i] - '0');
+        ++digits;
+        decimals += point ? 1 : 0;
+        if (digits > 15) {
+            return std::nullopt;
+        }
+    }
+    const double value =
+        static_cast<double>(whole) / kExactPowers[static_cast<std::size_t>(decimals)];
+    return span.negative ? -value : value;
+}
+
 }  // namespace
 
 double readLeadingNumber(std::string_view text) {
     NumberSpan span;
     if (!scanNumber(text, span)) {
         return 0.0;
+    }
+    if (const std::optional<double> value = readShortDecimal(text, span)) {
+        return *value;
     }
     double value = 0.0;
     const char* first = text.data() + span.begin;

@@ -49,7 +49,12 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"1e-99999999999999999999999", 0.0},
         // Correctly rounded decimal conversion.
         ReadCase{"0.1", 0.1}, ReadCase{"2.2250738585072014e-308", 2.2250738585072014e-308},
-        ReadCase{"4.9e-324", 4.9e-324},
+        // Fifteen digits and more, on either side of the point: the nearest double, a
+        // halfway text going to the even one.
+        ReadCase{"57.1234567890123", 57.1234567890123}, ReadCase{"0.000000000000003", 3e-15},
+        ReadCase{"29899290418334.99837", 29899290418334.99837},
+        ReadCase{"9007199254740993", 9007199254740992.0},
+        ReadCase{"9007199254740995", 9007199254740996.0}, ReadCase{"4.9e-324", 4.9e-324},
         ReadCase{"1.7976931348623157e308", 1.7976931348623157e308}));
 
 TEST(LeadingNumberSign, MinusZeroIsNegativeZero) {
