@@ -25,7 +25,10 @@ std::string quoted(std::string_view text) {
 
 // A dimension cell without an "mm" after it and the blanks before that.
 std::string_view withoutMillimetres(std::string_view cell) {
-    if (cell.ends_with("mm") || cell.ends_with("MM")) {
+    // By hand: ends_with would call memcmp for two bytes, for every dimension cell.
+    const std::size_t size = cell.size();
+    if (size >= 2 && ((cell[size - 2] == 'm' && cell[size - 1] == 'm') ||
+                      (cell[size - 2] == 'M' && cell[size - 1] == 'M'))) {
         cell.remove_suffix(2);
     }
     return trimBlanks(cell);

@@ -20,6 +20,20 @@ constexpr std::array<std::string_view, std::size(kMaterials)> kMaterialKeys = {
     "carbon-steel", "stainless-steel", "copper", "brass", "lead", "aluminium",
 };
 
+// Whether a cell is a name, compared by hand: names are a few bytes, several of the same
+// length, and a call to memcmp for each would cost more than the compare.
+bool isName(std::string_view cell, std::string_view name) {
+    if (cell.size() != name.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < cell.size(); ++i) {
+        if (cell[i] != name[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 bool equalIgnoringAsciiCase(std::string_view a, std::string_view b) {
@@ -31,7 +45,7 @@ bool equalIgnoringAsciiCase(std::string_view a, std::string_view b) {
 
 std::optional<Category> categoryByName(std::string_view name) {
     for (std::size_t i = 0; i < kCatalogue.size(); ++i) {
-        if (name == kCatalogue[i].name || equalIgnoringAsciiCase(name, kCategoryKeys[i])) {
+        if (isName(name, kCatalogue[i].name) || equalIgnoringAsciiCase(name, kCategoryKeys[i])) {
             return kCatalogue[i].key;
         }
     }
@@ -40,7 +54,7 @@ std::optional<Category> categoryByName(std::string_view name) {
 
 std::optional<int> materialByName(std::string_view name) {
     for (std::size_t i = 0; i < std::size(kMaterials); ++i) {
-        if (name == kMaterials[i].name || equalIgnoringAsciiCase(name, kMaterialKeys[i])) {
+        if (isName(name, kMaterials[i].name) || equalIgnoringAsciiCase(name, kMaterialKeys[i])) {
             return static_cast<int>(i) + 1;
         }
     }
