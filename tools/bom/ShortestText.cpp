@@ -23,6 +23,11 @@ constexpr std::array<std::uint64_t, 20> kPowersOfTen = [] {
     return powers;
 }();
 
+// 10^-2 to 10^16 as doubles, for placing a value between two of them.
+constexpr std::array<double, 19> kDoublePowers = {1e-2, 1e-1, 1e0,  1e1,  1e2, 1e3,  1e4,
+                                                  1e5,  1e6,  1e7,  1e8,  1e9, 1e10, 1e11,
+                                                  1e12, 1e13, 1e14, 1e15, 1e16};
+
 // The shortest digits that read back as `value`, as a whole number times 10^exponent,
 // for values from 10^-2 up to 2^53; false for others.
 //
@@ -42,8 +47,14 @@ bool shortestDigits(double value, std::uint64_t& digits, int& exponent) {
     const std::uint64_t m = fraction | (1ULL << 52);
     const int e = static_cast<int>(bits >> 52) - 1075;  // from −59 to 0 here
     const bool halvesReadBack = (m & 1) == 0;
-    // 2^(e+52) ≤ value: its power of ten is the value's or one less.
-    const int power = ((e + 52) * 78913) >> 18;
+    // 2^(e+52) ≤ value: its power of ten is the value's or one less, and a compare says
+    // which. (Below 1 the powers are not exact: then k may be one too large, which only
+    // costs a digit more to drop.)
+    int power = ((e + 52) * 78913) >> 18;
+    const auto next = static_cast<std::size_t>(power + 3);  // 10^(power+1) in kDoublePowers
+    if (next < kDoublePowers.size() && value >= kDoublePowers[next]) {
+        ++power;
+    }
     const int k = 17 - power;
     if (k < 0 || k >= static_cast<int>(kPowersOfTen.size())) {
         return false;
@@ -99,41 +110,63 @@ bool shortestDigits(double value, std::uint64_t& digits, int& exponent) {
     return true;
 }
 
-constexpr std::array<char, 200> kDigitPairs = [] {
-    std::array<char, 200> pairs{};
-    for (std::size_t i = 0; i < 100; ++i) {
-        pairs[2 * i] = static_cast<char>('0' + i / 10);
-        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
-    }
-    return pairs;
-}();
+// The eight digits of a value below 10^8, zeros in front, as the bytes of a word, the
+// first digit lowest: in four steps on all digits at once, where a division loop would
+// take one dependent step a digit.
+std::uint64_t eightDigits(std::uint64_t value) {
+    // Two 32-bit lanes of four digits, halved into 16-bit lanes of two, then into bytes.
+    std::uint64_t x = (value / 10000) | ((value % 10000) << 32);
+    std::uint64_t y = ((x * 10486) >> 20) & 0x0000'007F'0000'007FULL;  // lane / 100
+    x = y | ((x - y * 100) << 16);
+    y = ((x * 103) >> 10) & 0x000F'000F'000F'000FULL;  // lane / 10
+    x = y | ((x - y * 10) << 8);
+    return x | 0x3030'3030'3030'3030ULL;
+}
 
-// Copies the 20 bytes at `from`, of which the first `count` are wanted: a copy of one
-// fixed size is a few moves, where one of the exact size would be a call.
-char* copyDigits(char* to, const char* from, int count) {
-    std::memcpy(to, from, 20);
-    return to + count;
+void store(char* at, std::uint64_t word) {
+    std::memcpy(at, &word, sizeof word);
+}
+
+// How many decimal digits a value (not 0) has.
+int digitCount(std::uint64_t value) {
+    // Its bit length gives the count or one less.
+    const auto guess = static_cast<int>((std::bit_width(value) * 1233) >> 12);
+    return guess + (value >= kPowersOfTen[static_cast<std::size_t>(guess)] ? 1 : 0);
+}
+
+// Seventeen digit characters: the first, and the next sixteen as two words.
+struct DigitText {
+    char first;
+    std::uint64_t middle;  // digits 2 to 9
+    std::uint64_t last;    // digits 10 to 17
+};
+
+// Writes the seventeen digits with a point after the first `point` (1 to 16) of them,
+// all by whole-word stores: the digits after the point are the same word shifted.
+void writeWithPoint(char* at, const DigitText& text, int point) {
+    at[0] = text.first;
+    store(at + 1, text.middle);
+    if (point <= 8) {
+        store(at + point + 1, text.middle >> (8 * (point - 1)));
+        store(at + 10, text.last);
+    } else {
+        store(at + 9, text.last);
+        store(at + point + 1, text.last >> (8 * (point - 9)));
+    }
+    at[point] = '.';
 }
 
 // Writes digits × 10^exponent as std::to_chars does: fixed notation, or scientific
-// when that is shorter.
+// when that is shorter. The digits are written as seventeen, zeros after them, and the
+// text ends where they do.
 char* writeDigits(char* at, std::uint64_t digits, int exponent) {
-    // The digits end at the middle of `text`, so that 20 bytes can be copied from any
-    // of them.
-    std::array<char, 40> text{};
-    char* first = text.data() + 20;
-    for (; digits >= 100; digits /= 100) {
-        first -= 2;
-        std::memcpy(first, kDigitPairs.data() + 2 * (digits % 100), 2);
-    }
-    if (digits >= 10) {
-        first -= 2;
-        std::memcpy(first, kDigitPairs.data() + 2 * digits, 2);
-    } else {
-        *--first = static_cast<char>('0' + digits);
-    }
-    const auto count = static_cast<int>(text.data() + 20 - first);
+    const int count = digitCount(digits);
     const int leading = count - 1 + exponent;  // power of ten of the first digit
+    constexpr std::uint64_t kEight = kPowersOfTen[8];
+    const std::uint64_t all = digits * kPowersOfTen[static_cast<std::size_t>(17 - count)];
+    const std::uint64_t rest = all % kPowersOfTen[16];
+    const DigitText text{static_cast<char>('0' + all / kPowersOfTen[16]),
+                         eightDigits(rest / kEight), eightDigits(rest % kEight)};
     int fixedLength = 0;
     if (leading >= count - 1) {
         fixedLength = leading + 1;
@@ -146,23 +179,32 @@ char* writeDigits(char* at, std::uint64_t digits, int exponent) {
         count + (count > 1 ? 1 : 0) + 2 + (std::abs(leading) >= 100 ? 3 : 2);
     if (fixedLength <= scientificLength) {
         if (leading >= count - 1) {
-            at = copyDigits(at, first, count);
-            return std::fill_n(at, leading + 1 - count, '0');
+            // A whole number: below 2^53, so the zeros after the digits are among the
+            // seventeen.
+            at[0] = text.first;
+            store(at + 1, text.middle);
+            store(at + 9, text.last);
+            return at + leading + 1;
         }
         if (leading >= 0) {
-            at = copyDigits(at, first, leading + 1);
-            *at++ = '.';
-            return copyDigits(at, first + leading + 1, count - leading - 1);
+            writeWithPoint(at, text, leading + 1);
+            return at + count + 1;
         }
         *at++ = '0';
         *at++ = '.';
-        at = std::fill_n(at, -leading - 1, '0');
-        return copyDigits(at, first, count);
+        for (int zero = 0; zero < -leading - 1; ++zero) {
+            *at++ = '0';
+        }
+        at[0] = text.first;
+        store(at + 1, text.middle);
+        store(at + 9, text.last);
+        return at + count;
     }
-    *at++ = first[0];
     if (count > 1) {
-        *at++ = '.';
-        at = copyDigits(at, first + 1, count - 1);
+        writeWithPoint(at, text, 1);
+        at += count + 1;
+    } else {
+        *at++ = text.first;
     }
     *at++ = 'e';
     *at++ = leading < 0 ? '-' : '+';
@@ -178,7 +220,8 @@ char* writeDigits(char* at, std::uint64_t digits, int exponent) {
 char* writeShortest(char* at, double value) {
     std::uint64_t digits = 0;
     int exponent = 0;
-    if (shortestDigits(value, digits, exponent)) {
+    // A shortest text has at most seventeen digits.
+    if (shortestDigits(value, digits, exponent) && digits < kPowersOfTen[17]) {
         return writeDigits(at, digits, exponent);
     }
     return std::to_chars(at, at + kShortestTextRoom, value).ptr;
