@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+#include <string>
+
+#include "tools/bom/LineEnds.h"
 #include "tools/bom/StringSource.h"
 
 namespace metalweight::bom {
@@ -115,6 +120,22 @@ TEST(CsvReaderTest, SaysWhenTheCellsStandAsACommaSeparatedListWritesThem) {
     EXPECT_FALSE(verbatim("h,i\n\"quoted\",cell\n"));
     EXPECT_FALSE(verbatim("h\ti\ntab\tseparated\n"));
     EXPECT_FALSE(verbatim("h,i\na\rb,c\n"));  // a CR inside a cell is quoted on output
+}
+
+TEST(CsvReaderTest, CountsLineEndsAmongBytesThatDifferFromThemByOneBit) {
+    // Eight bytes are counted at once: a line end next to 0x0B, 0x8A or 0x0A's other
+    // neighbours, at every place in a word and in the bytes after the last word.
+    std::mt19937 random(11);
+    const std::string near = "\n\x0B\x8A\x08\x0E\x2A\x1A";
+    for (int i = 0; i < 20000; ++i) {
+        std::string text(random() % 40, ' ');
+        for (char& c : text) {
+            c = near[random() % near.size()];
+        }
+        ASSERT_EQ(countLineEnds(text), static_cast<std::size_t>(std::ranges::count(text, '\n')))
+            << testing::PrintToString(text);
+    }
+    EXPECT_EQ(countLineEnds(std::string(64, '\n')), 64U);
 }
 
 }  // namespace
