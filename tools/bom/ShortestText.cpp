@@ -23,6 +23,19 @@ constexpr std::array<std::uint64_t, 20> kPowersOfTen = [] {
     return powers;
 }();
 
+// Drops `kStep` digits of all three when a number with that many fewer still lies
+// between the bounds.
+template <std::size_t kStep>
+void dropDigits(std::uint64_t& high, std::uint64_t& belowLow, std::uint64_t& kept, int& dropped) {
+    constexpr std::uint64_t kUnit = kPowersOfTen[kStep];
+    if (high / kUnit > belowLow / kUnit) {
+        high /= kUnit;
+        belowLow /= kUnit;
+        kept /= kUnit;
+        dropped += static_cast<int>(kStep);
+    }
+}
+
 // 10^-2 to 10^16 as doubles, for placing a value between two of them.
 constexpr std::array<double, 19> kDoublePowers = {1e-2, 1e-1, 1e0,  1e1,  1e2, 1e3,  1e4,
                                                   1e5,  1e6,  1e7,  1e8,  1e9, 1e10, 1e11,
@@ -76,31 +89,30 @@ bool shortestDigits(double value, std::uint64_t& digits, int& exponent) {
     if (halvesReadBack && (scaledLower & mask) == 0) {
         --belowLow;
     }
-    // Drop digits while a number with fewer still lies between them, and the value's
-    // digits with them: the last digit dropped and whether all below it were zero decide
-    // the rounding.
-    auto kept = static_cast<std::uint64_t>(scaledMiddle >> shift);
+    // Drop as many digits as leave a number with fewer between them: sixteen, eight,
+    // four, two, then one at a time where that still holds (if dropping j digits leaves
+    // one, so does dropping fewer), the value's digits with them.
+    const auto whole = static_cast<std::uint64_t>(scaledMiddle >> shift);
     const Wide rest = scaledMiddle & mask;  // the value's bits below the units
+    std::uint64_t kept = whole;
     int dropped = 0;
-    unsigned lastDropped = 0;
-    bool zerosBelow = rest == 0;
-    while (high / 10 > belowLow / 10) {
-        high /= 10;
-        belowLow /= 10;
-        zerosBelow = zerosBelow && lastDropped == 0;
-        lastDropped = static_cast<unsigned>(kept % 10);
-        kept /= 10;
-        ++dropped;
-    }
-    bool above = false;  // more than half a unit dropped
+    dropDigits<16>(high, belowLow, kept, dropped);
+    dropDigits<8>(high, belowLow, kept, dropped);
+    dropDigits<4>(high, belowLow, kept, dropped);
+    dropDigits<2>(high, belowLow, kept, dropped);
+    dropDigits<1>(high, belowLow, kept, dropped);
+    // Rounding: what was dropped against half a unit of the last digit kept.
+    bool above = false;  // more than half dropped
     bool half = false;   // exactly half
     if (dropped == 0) {
         const Wide halfUnit = Wide{1} << (shift - 1);
         above = rest > halfUnit;
         half = rest == halfUnit;
     } else {
-        above = lastDropped > 5 || (lastDropped == 5 && !zerosBelow);
-        half = lastDropped == 5 && zerosBelow;
+        const std::uint64_t unit = kPowersOfTen[static_cast<std::size_t>(dropped)];
+        const std::uint64_t removed = whole - kept * unit;
+        above = removed > unit / 2 || (removed == unit / 2 && rest != 0);
+        half = removed == unit / 2 && rest == 0;
     }
     if (above || (half && (kept & 1) != 0)) {
         ++kept;
