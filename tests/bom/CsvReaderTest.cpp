@@ -122,6 +122,58 @@ TEST(CsvReaderTest, SaysWhenTheCellsStandAsACommaSeparatedListWritesThem) {
     EXPECT_FALSE(verbatim("h,i\na\rb,c\n"));  // a CR inside a cell is quoted on output
 }
 
+TEST(CsvReaderTest, FindsCellsWhereverDelimitersAndLineEndsFallInAWord) {
+    // Plain lines are read eight bytes at a time: cells of every length put each
+    // delimiter, CR and line end at every place in a word; a CR inside a cell or a quoted
+    // cell sends the line to the general reading, and both must agree.
+    std::mt19937 random(5);
+    for (const char* lineEnd : {"\n", "\r\n"}) {
+        for (const bool odd : {false, true}) {
+            std::string text;
+            std::vector<Read> expected;
+            std::vector<bool> verbatim;  // no quoted cell, no CR kept in a cell
+            long long line = 1;
+            for (int record = 0; record < 300; ++record) {
+                Read read{line, {}, ""};
+                bool plain = true;
+                const int cells = static_cast<int>(random() % 4) + 1;
+                for (int cell = 0; cell < cells; ++cell) {
+                    std::string value(random() % 18, 'x');
+                    for (char& c : value) {
+                        c = static_cast<char>('a' + random() % 26);
+                    }
+                    const bool quoted = odd && random() % 7 == 0;
+                    if (odd && !value.empty() && cell + 1 < cells && random() % 7 == 0) {
+                        value[random() % value.size()] = '\r';  // kept: not before a line end
+                        plain = false;
+                    }
+                    plain = plain && !quoted;
+                    text += cell == 0 ? "" : ",";
+                    text += quoted ? "\"" + value + "\"" : value;
+                    read.cells.push_back(value);
+                }
+                text += lineEnd;
+                expected.push_back(read);
+                verbatim.push_back(plain);
+                ++line;
+            }
+            for (const std::size_t blockLines : {std::size_t{4096}, std::size_t{1}}) {
+                StringSource source(text, blockLines);
+                CsvReader reader(source);
+                Record record;
+                for (std::size_t i = 0; i < expected.size(); ++i) {
+                    ASSERT_TRUE(reader.next(record));
+                    const Read read{
+                        record.line, {record.cells.begin(), record.cells.end()}, record.error};
+                    ASSERT_EQ(read, expected[i]) << testing::PrintToString(lineEnd);
+                    ASSERT_EQ(record.verbatim, verbatim[i]) << testing::PrintToString(read);
+                }
+                EXPECT_FALSE(reader.next(record));
+            }
+        }
+    }
+}
+
 TEST(CsvReaderTest, CountsLineEndsAmongBytesThatDifferFromThemByOneBit) {
     // Eight bytes are counted at once: a line end next to 0x0B, 0x8A or 0x0A's other
     // neighbours, at every place in a word and in the bytes after the last word.

@@ -1,5 +1,7 @@
 #include "tools/bom/CsvReader.h"
 
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
 #include "tools/bom/LineEnds.h"
@@ -9,6 +11,29 @@ namespace {
 
 // A record that runs on this long is an unclosed quote, not a cut-list row.
 constexpr std::size_t kLongestRecord = 1u << 20;
+
+constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+
+// The high bit of each byte of `word` that equals `byte`, and no other bit.
+std::uint64_t bytesEqual(std::uint64_t word, char byte) {
+    constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
+    const std::uint64_t x = word ^ (kOnes * static_cast<unsigned char>(byte));
+    return ~(((x & kLow7) + kLow7) | x | kLow7);
+}
+
+// The next up to eight bytes at `at` as a word, in memory order from the lowest byte;
+// the bytes past the end of the text are zero, which no byte looked for equals.
+std::uint64_t wordAt(const char* at, std::size_t left) {
+    std::uint64_t word = 0;
+    if (left >= 8) {
+        std::memcpy(&word, at, sizeof word);
+    } else {
+        for (std::size_t i = 0; i < left; ++i) {
+            word |= static_cast<std::uint64_t>(static_cast<unsigned char>(at[i])) << (8 * i);
+        }
+    }
+    return word;
+}
 
 }  // namespace
 
@@ -115,14 +140,66 @@ void CsvReader::take(Record& record, std::size_t end) {
     record.verbatim = verbatim;
 }
 
+bool CsvReader::scanPlainLine(std::size_t& end) {
+    const char* const bytes = buffer_.data();
+    const std::size_t size = buffer_.size();
+    std::size_t cellStart = position_;
+    bool crBefore = false;  // the byte before this word is a CR
+    for (std::size_t at = position_; at < size; at += 8) {
+        const std::uint64_t word = wordAt(bytes + at, size - at);
+        std::uint64_t delimiters = bytesEqual(word, delimiter_);
+        const std::uint64_t lineEnd = bytesEqual(word, '\n');
+        std::uint64_t quotes = bytesEqual(word, '"');
+        std::uint64_t crs = bytesEqual(word, '\r');
+        if (lineEnd != 0) {
+            // Only the bytes before the first line end are the record's.
+            const std::uint64_t before = (lineEnd & (~lineEnd + 1)) - 1;
+            delimiters &= before;
+            quotes &= before;
+            crs &= before;
+        }
+        const std::size_t lineEndAt =
+            lineEnd == 0 ? 8 : static_cast<std::size_t>(std::countr_zero(lineEnd)) / 8;
+        // A CR may stand only just before the line end, here or at the end of the word
+        // before; any other, and any quote, is for the general scan.
+        const std::uint64_t crBeforeLineEnd =
+            lineEnd != 0 && lineEndAt > 0 ? std::uint64_t{0x80} << (8 * (lineEndAt - 1)) : 0;
+        const bool crAtEnd = lineEnd == 0 && (crs >> 63) != 0;
+        if (quotes != 0 || (crs & ~crBeforeLineEnd & (crAtEnd ? ~(1ULL << 63) : ~0ULL)) != 0 ||
+            (crBefore && !(lineEnd != 0 && lineEndAt == 0))) {
+            return false;
+        }
+        crBefore = crAtEnd;
+        for (; delimiters != 0; delimiters &= delimiters - 1) {
+            const std::size_t stop =
+                at + static_cast<std::size_t>(std::countr_zero(delimiters)) / 8;
+            spans_.push_back({cellStart, stop - cellStart, false, false});
+            cellStart = stop + 1;
+        }
+        if (lineEnd != 0) {
+            const std::size_t stop = at + lineEndAt;
+            const std::size_t cr = stop > cellStart && bytes[stop - 1] == '\r' ? 1 : 0;
+            spans_.push_back({cellStart, stop - cellStart - cr, false, false});
+            lineEnds_ = 1;
+            end = stop + 1;
+            return true;
+        }
+    }
+    return false;  // its line end is not read yet
+}
+
 CsvReader::Scan CsvReader::scan(std::size_t& end, std::string& why) {
+    spans_.clear();
+    lineEnds_ = 0;
+    if (scanPlainLine(end)) {
+        return Scan::kRecord;
+    }
+    spans_.clear();
     const std::string_view text(buffer_);
     const char* const bytes = text.data();
     const std::size_t size = text.size();
     const char delimiter = delimiter_;
     std::size_t at = position_;
-    spans_.clear();
-    lineEnds_ = 0;
     for (;;) {
         if (at < size && bytes[at] == '"') {
             // A quoted cell: up to the closing quote, "" standing for one quote.

@@ -91,6 +91,10 @@ class CsvReader {
         bool holdsCr;  // a plain cell with a CR that is not the one before its line end
     };
     Scan scan(std::size_t& end, std::string& why);
+    // Reads the record as a plain line, as most are: its line end in the buffer, no
+    // quote, no CR but one just before the line end. Its cells are found eight bytes at a
+    // time. False when the record is not one, for the general scan.
+    bool scanPlainLine(std::size_t& end);
     void take(Record& record, std::size_t end);
     bool more();
     void decideDelimiter();
