@@ -119,9 +119,9 @@ void CsvReader::take(Record& record, std::size_t end) {
     // so the cell only gets shorter.
     record.text.assign(buffer_, position_, end - position_);
     char* const text = record.text.data();
-    record.cells.resize(spans_.size());
+    record.cells.resize(spanCount_);
     bool verbatim = delimiter_ == ',';
-    for (std::size_t i = 0; i < spans_.size(); ++i) {
+    for (std::size_t i = 0; i < spanCount_; ++i) {
         const CellSpan& span = spans_[i];
         char* const begin = text + (span.begin - position_);
         std::size_t size = span.size;
@@ -173,13 +173,13 @@ bool CsvReader::scanPlainLine(std::size_t& end) {
         for (; delimiters != 0; delimiters &= delimiters - 1) {
             const std::size_t stop =
                 at + static_cast<std::size_t>(std::countr_zero(delimiters)) / 8;
-            spans_.push_back({cellStart, stop - cellStart, false, false});
+            addSpan(cellStart, stop - cellStart, false, false);
             cellStart = stop + 1;
         }
         if (lineEnd != 0) {
             const std::size_t stop = at + lineEndAt;
             const std::size_t cr = stop > cellStart && bytes[stop - 1] == '\r' ? 1 : 0;
-            spans_.push_back({cellStart, stop - cellStart - cr, false, false});
+            addSpan(cellStart, stop - cellStart - cr, false, false);
             lineEnds_ = 1;
             end = stop + 1;
             return true;
@@ -189,12 +189,12 @@ bool CsvReader::scanPlainLine(std::size_t& end) {
 }
 
 CsvReader::Scan CsvReader::scan(std::size_t& end, std::string& why) {
-    spans_.clear();
+    spanCount_ = 0;
     lineEnds_ = 0;
     if (scanPlainLine(end)) {
         return Scan::kRecord;
     }
-    spans_.clear();
+    spanCount_ = 0;
     const std::string_view text(buffer_);
     const char* const bytes = text.data();
     const std::size_t size = text.size();
@@ -218,7 +218,7 @@ CsvReader::Scan CsvReader::scan(std::size_t& end, std::string& why) {
                     end = size;
                     return Scan::kNeedMore;  // the next block may begin with a quote
                 }
-                spans_.push_back({begin, quote - begin, true, false});
+                addSpan(begin, quote - begin, true, false);
                 lineEnds_ += countLineEnds(text.substr(begin, quote - begin));
                 at = quote + 1;
                 break;
@@ -261,7 +261,7 @@ CsvReader::Scan CsvReader::scan(std::size_t& end, std::string& why) {
                 end = size;
                 return Scan::kNeedMore;
             }
-            spans_.push_back({at, cellSize, false, cr});
+            addSpan(at, cellSize, false, cr);
             at = stop;
         }
         if (at >= size) {

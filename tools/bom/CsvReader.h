@@ -108,8 +108,21 @@ class CsvReader {
     char delimiter_ = ',';
     // The bytes a plain cell stops or is checked at: the delimiter, line end, quote, CR.
     std::array<bool, 256> special_{};
-    std::vector<CellSpan> spans_;  // the cells of the record being read
-    std::size_t lineEnds_ = 0;     // the line ends it takes, in quoted cells and after it
+    // Adds a cell to the record being read. Written field by field: a CellSpan made
+    // first and copied in would be read back before its stores are done.
+    void addSpan(std::size_t begin, std::size_t size, bool quoted, bool holdsCr) {
+        if (spanCount_ == spans_.size()) {
+            spans_.resize(2 * spans_.size() + 16);
+        }
+        CellSpan& span = spans_[spanCount_++];
+        span.begin = begin;
+        span.size = size;
+        span.quoted = quoted;
+        span.holdsCr = holdsCr;
+    }
+    std::vector<CellSpan> spans_;  // the cells of the record being read: the first spanCount_
+    std::size_t spanCount_ = 0;
+    std::size_t lineEnds_ = 0;  // the line ends it takes, in quoted cells and after it
 };
 
 }  // namespace metalweight::bom
