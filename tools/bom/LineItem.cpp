@@ -311,7 +311,7 @@ void LineItemReader::readSection(Slot& slot) const {
         slot.ends[i] = static_cast<std::uint32_t>(slot.key.size());
     }
     slot.used = true;
-    slot.section = Section{};
+    slot.section.reset();
     slot.section.kept = true;
     slot.error = SectionBuilder(columns_, cells_).build(slot.section);
 }
@@ -348,7 +348,7 @@ const Section* LineItemReader::findSection(CellError& error) {
         periodHits_ = 0;
     }
     if (!keeping_) {
-        built_ = Section{};
+        built_.reset();
         if (auto failed = SectionBuilder(columns_, cells_).build(built_)) {
             error = std::move(*failed);
             return nullptr;

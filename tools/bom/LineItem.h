@@ -30,6 +30,20 @@ struct Section {
     // section here, made with its first row: a reader's sections serve one thread only.
     bool kept = false;
     mutable std::string reportText;
+
+    // Back to a new section's state, keeping the texts' storage (a section is built for
+    // every row of a list of all different sections).
+    void reset() {
+        category = kPipe;
+        choice = 0;
+        for (std::string& field : fields) {
+            field.clear();
+        }
+        unitWeightText.clear();
+        unitWeight = 0.0;
+        kept = false;
+        reportText.clear();
+    }
 };
 
 // A cell that cannot be read: its column's header, its text and why.
