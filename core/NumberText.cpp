@@ -11,6 +11,8 @@
 #include <optional>
 #include <system_error>
 
+#include "core/PowersOfTen.h"
+
 namespace metalweight {
 namespace {
 
@@ -121,16 +123,6 @@ void fifteenDigitsByConversion(double weight, Significand& significand, int& exp
     }
     exponent = negativeExponent ? -exponent : exponent;
 }
-
-constexpr std::array<std::uint64_t, 20> kPowersOfTen = [] {
-    std::array<std::uint64_t, 20> powers{};
-    std::uint64_t power = 1;
-    for (std::uint64_t& entry : powers) {
-        entry = power;
-        power *= 10;
-    }
-    return powers;
-}();
 
 // The same digits by exact integer arithmetic, as a fifteen-digit number, for the weights
 // a section has (10^-4 up to 10^15); false for others. The weight is m·2^e with a 53-bit

@@ -8,20 +8,12 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "core/PowersOfTen.h"
+
 namespace metalweight::bom {
 namespace {
 
 __extension__ using Wide = unsigned __int128;
-
-constexpr std::array<std::uint64_t, 20> kPowersOfTen = [] {
-    std::array<std::uint64_t, 20> powers{};
-    std::uint64_t power = 1;
-    for (std::uint64_t& entry : powers) {
-        entry = power;
-        power *= 10;
-    }
-    return powers;
-}();
 
 // Drops `kStep` digits of all three when a number with that many fewer still lies
 // between the bounds.
