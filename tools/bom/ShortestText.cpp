@@ -56,7 +56,8 @@ bool shortestDigits(double value, std::uint64_t& digits, int& exponent) {
     // which. (Below 1 the powers are not exact: then k may be one too large, which only
     // costs a digit more to drop.)
     int power = ((e + 52) * 78913) >> 18;
-    const auto next = static_cast<std::size_t>(power + 3);  // 10^(power+1) in kDoublePowers
+    const int nextPower = power + 3;  // where 10^(power+1) stands in kDoublePowers
+    const auto next = static_cast<std::size_t>(nextPower);
     if (next < kDoublePowers.size() && value >= kDoublePowers[next]) {
         ++power;
     }
@@ -67,7 +68,7 @@ bool shortestDigits(double value, std::uint64_t& digits, int& exponent) {
     // The value and its halfway points in units of 2^(e−2), times 10^k.
     const int shift = 2 - e;
     const Wide scale = kPowersOfTen[static_cast<std::size_t>(k)];
-    const Wide scaledMiddle = Wide{4 * m} * scale;
+    const Wide scaledMiddle = Wide{m} * 4 * scale;
     const Wide scaledUpper = scaledMiddle + 2 * scale;
     const Wide scaledLower = scaledMiddle - (fraction == 0 ? 1 : 2) * scale;
     const Wide mask = (Wide{1} << shift) - 1;
