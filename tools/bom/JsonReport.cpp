@@ -41,9 +41,10 @@ class JsonReport final : public Report {
             out << section.reportText;
         }
         out << ", \"length\": ";
-        out.number(item.length) << ", \"width\": ";
+        writeNumber(out, item.lengthText, item.length);
+        out << ", \"width\": ";
         if (item.width) {
-            out.number(*item.width);
+            writeNumber(out, item.widthText, *item.width);
         } else {
             out << "null";
         }
@@ -109,6 +110,15 @@ class JsonReport final : public Report {
         writePlain(out, unitOf(section.category));
         out << ", \"unitWeight\": ";
         writePlain(out, section.unitWeightText);
+    }
+
+    // A number, by the text that is already its shortest when there is one.
+    static void writeNumber(Output& out, std::string_view shortest, double value) {
+        if (shortest.empty()) {
+            out.number(value);
+        } else {
+            out << shortest;
+        }
     }
 
     // A string literal of a text that has nothing to escape: the catalogue's names, the

@@ -12,6 +12,7 @@
 #include "presets/DimensionPresets.h"
 #include "tools/bom/Designation.h"
 #include "tools/bom/Names.h"
+#include "tools/bom/PlainDecimal.h"
 
 namespace metalweight::bom {
 namespace {
@@ -54,16 +55,12 @@ std::string listOf(const Range& range, Text text) {
 }
 
 // A positive plain decimal (a length or width in m).
-std::optional<double> positiveDecimal(std::string_view text) {
-    if (!isPlainDecimal(text)) {
+std::optional<PlainDecimal> positiveDecimal(std::string_view text) {
+    const std::optional<PlainDecimal> decimal = readPlainDecimal(text);
+    if (!decimal || !(decimal->value > 0.0) || !std::isfinite(decimal->value)) {
         return std::nullopt;
     }
-    double value = 0.0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    if (!(value > 0.0) || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
+    return decimal;
 }
 
 class SectionBuilder {
@@ -390,22 +387,28 @@ bool LineItemReader::read(std::span<const std::string_view> record, LineItem& it
     };
 
     item.length = 1.0;
+    item.lengthText = "1";
     if (const std::string_view length = cell(Column::kLength); !length.empty()) {
-        const std::optional<double> value = positiveDecimal(length);
+        const std::optional<PlainDecimal> value = positiveDecimal(length);
         if (!value) {
             return fail(Column::kLength, "长度要写成大于 0、只用 \".\" 作小数点的数，单位 m");
         }
-        item.length = *value;
+        item.length = value->value;
+        item.lengthText = value->shortest ? length : std::string_view();
     }
     item.width.reset();
+    item.widthText = {};
     const std::string_view width = cell(Column::kWidth);
     if (section.category == kPlate) {
         item.width = 1.0;
+        item.widthText = "1";
         if (!width.empty()) {
-            item.width = positiveDecimal(width);
-            if (!item.width) {
+            const std::optional<PlainDecimal> value = positiveDecimal(width);
+            if (!value) {
                 return fail(Column::kWidth, "宽度要写成大于 0、只用 \".\" 作小数点的数，单位 m");
             }
+            item.width = value->value;
+            item.widthText = value->shortest ? width : std::string_view();
         }
     } else if (!width.empty()) {
         return fail(Column::kWidth, "只有钢板有宽度");

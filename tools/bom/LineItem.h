@@ -62,6 +62,10 @@ struct LineItem {
     int choice = 0;
     double length = 1.0;          // m
     std::optional<double> width;  // m, plate only
+    // The length's and width's shortest texts when the cells are already those, else
+    // empty: a report copies them instead of writing the numbers again.
+    std::string_view lengthText;
+    std::string_view widthText;
     std::uint64_t quantity = 1;
     double pieceWeight = 0.0;  // kg
     double totalWeight = 0.0;  // kg
