@@ -79,28 +79,23 @@ bool shortestDigits(double value, Digits& digits) {
     // below 2^64 here) lies between the halfway points, which are `scale` from it.
     auto reads = [scale](std::uint64_t distance) { return distance < scale; };
     const std::uint64_t down = below % 10;  // below − down is the multiple of ten below
+    // Every choice below is made by selecting, not branching: which one it is depends
+    // on the value's last bits, and a mispredicted branch costs more than the work.
     const bool tenBelowIn = reads(2 * (rest + down * unit));
-    std::uint64_t chosen = 0;
-    if (tenBelowIn != reads(2 * ((10 - down) * unit - rest))) {
-        chosen = tenBelowIn ? below - down : below - down + 10;  // may reach 10^17
-    } else {
-        // The one of below and below + 1 that reads back, or the nearer, a half to the
-        // even one.
-        const bool belowIn = reads(2 * rest);
-        if (belowIn != reads(2 * (unit - rest))) {
-            chosen = belowIn ? below : below + 1;
-        } else {
-            const bool nearer = 2 * rest < unit || (2 * rest == unit && (below & 1) == 0);
-            chosen = nearer ? below : below + 1;
-        }
-    }
+    const bool tenIn = tenBelowIn != reads(2 * ((10 - down) * unit - rest));
+    const std::uint64_t ten = below - down + (tenBelowIn ? 0 : 10);  // may reach 10^17
+    // Else the one of below and below + 1 that reads back, or the nearer, a half to the
+    // even one.
+    const bool belowIn = reads(2 * rest);
+    const bool nearer = 2 * rest < unit || (2 * rest == unit && (below & 1) == 0);
+    const bool takeAbove = belowIn != reads(2 * (unit - rest)) ? !belowIn : !nearer;
+    const std::uint64_t chosen = tenIn ? ten : below + (takeAbove ? 1 : 0);
     if (chosen >= kSeventeen) {
         digits = {chosen / 10, 17 - k};  // a multiple of ten
-    } else if (chosen >= kSixteen) {
-        digits = {chosen, 16 - k};
-    } else {
-        digits = {chosen * 10, 15 - k};
+        return true;
     }
+    const bool full = chosen >= kSixteen;
+    digits = {chosen * (full ? 1 : 10), (full ? 16 : 15) - k};
     return true;
 }
 
