@@ -106,7 +106,7 @@ class CutListRun {
             // Before the header is written, a batch holds the header alone.
             weigh(batch, writerItems_ ? &*writerItems_ : nullptr);
         }
-        const std::string_view text(batch.text);
+        const std::string_view text = batch.text.view();
         const std::size_t separator = report_ ? report_->rowSeparator(false).size() : 0;
         // Text of rows in a row, written in one piece: bad rows have no text.
         std::size_t runStart = 0;

@@ -32,13 +32,10 @@ class JsonReport final : public Report {
             writeSection(out, section);
         } else {
             if (section.reportText.empty()) {
-                {
-                    Output text(section.reportText);
-                    writeSection(text, section);
-                }
-                section.reportText.shrink_to_fit();  // a thousand sections are kept
+                Output text(section.reportText);  // which holds it once this is gone
+                writeSection(text, section);
             }
-            out << section.reportText;
+            out << section.reportText.view();
         }
         out << ", \"length\": ";
         writeNumber(out, item.lengthText, item.length);

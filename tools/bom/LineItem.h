@@ -10,6 +10,7 @@
 
 #include "core/Catalogue.h"
 #include "tools/bom/Columns.h"
+#include "tools/bom/Output.h"
 
 // One row of a cut list made into what the window would hold and what it weighs.
 namespace metalweight::bom {
@@ -29,7 +30,7 @@ struct Section {
     // Kept for the rows that repeat it. Then a report may keep what it writes for the
     // section here, made with its first row: a reader's sections serve one thread only.
     bool kept = false;
-    mutable std::string reportText;
+    mutable TextBuffer reportText;
 
     // Back to a new section's state, keeping the texts' storage (a section is built for
     // every row of a list of all different sections).

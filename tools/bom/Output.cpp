@@ -2,22 +2,34 @@
 
 #include <algorithm>
 #include <charconv>
+#include <utility>
 
 #include "tools/bom/ShortestText.h"
 
 namespace metalweight::bom {
 
-Output::Output(std::FILE* file) : file_(file), store_(own_) {
-    std::setvbuf(file_, nullptr, _IONBF, 0);
-    own_.resize(kFlushAt + 4096);
-    data_ = own_.data();
-    capacity_ = own_.size();
+void TextBuffer::reserve(std::size_t capacity, std::size_t keep) {
+    auto data = std::make_unique_for_overwrite<char[]>(capacity);
+    if (keep > 0) {
+        std::memcpy(data.get(), data_.get(), keep);
+    }
+    data_ = std::move(data);
+    capacity_ = capacity;
 }
 
-Output::Output(std::string& text) : file_(nullptr), store_(text), used_(text.size()) {
-    text.resize(std::max(text.capacity(), used_ + 256));
-    data_ = text.data();
-    capacity_ = text.size();
+Output::Output(std::FILE* file) : file_(file), store_(own_) {
+    std::setvbuf(file_, nullptr, _IONBF, 0);
+    own_.reserve(kFlushAt + 4096, 0);
+    data_ = own_.data_.get();
+    capacity_ = own_.capacity_;
+}
+
+Output::Output(TextBuffer& text) : file_(nullptr), store_(text), used_(text.size_) {
+    if (text.capacity_ < used_ + 256) {
+        text.reserve(used_ + 256, used_);
+    }
+    data_ = text.data_.get();
+    capacity_ = text.capacity_;
 }
 
 void Output::makeRoom(std::size_t size) {
@@ -27,17 +39,14 @@ void Output::makeRoom(std::size_t size) {
             return;
         }
     }
-    store_.resize(std::max(2 * capacity_, used_ + size));
-    data_ = store_.data();
-    capacity_ = store_.size();
+    store_.reserve(std::max(2 * capacity_, used_ + size), used_);
+    data_ = store_.data_.get();
+    capacity_ = store_.capacity_;
 }
 
 bool Output::flush() {
     if (file_ == nullptr) {
-        // The text holds what was written; the room after it is made again on demand.
-        store_.resize(used_);
-        data_ = store_.data();
-        capacity_ = used_;
+        store_.size_ = used_;
         return true;
     }
     if (used_ > 0) {

@@ -3,10 +3,30 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 
 namespace metalweight::bom {
+
+// A text an Output writes into. Its room is not filled before it is written, as a
+// std::string's would be, and it keeps its storage when cleared: a batch's report text
+// starts again at no cost.
+class TextBuffer {
+  public:
+    [[nodiscard]] std::string_view view() const { return {data_.get(), size_}; }
+    [[nodiscard]] bool empty() const { return size_ == 0; }
+    void clear() { size_ = 0; }
+
+  private:
+    friend class Output;
+    // Room for `capacity` bytes, keeping the first `keep`.
+    void reserve(std::size_t capacity, std::size_t keep);
+
+    std::unique_ptr<char[]> data_;
+    std::size_t size_ = 0;
+    std::size_t capacity_ = 0;
+};
 
 // Buffered writing to a file the caller owns, or appending to a text. A failed write is
 // remembered, not thrown: the run checks `failed()` once it ends.
@@ -19,7 +39,7 @@ class Output {
     // own buffer would only copy every byte once more.
     explicit Output(std::FILE* file);
     // Appends to `text`, which holds what was written once the output is flushed or gone.
-    explicit Output(std::string& text);
+    explicit Output(TextBuffer& text);
     ~Output() { flush(); }
     Output(const Output&) = delete;
     Output& operator=(const Output&) = delete;
@@ -79,9 +99,9 @@ class Output {
     template <typename Write>
     Output& writeNumber(std::size_t longest, Write write);
 
-    std::FILE* file_;     // null for a text
-    std::string own_;     // the file's buffer
-    std::string& store_;  // own_, or the text; its size is the room, `used_` the bytes
+    std::FILE* file_;    // null for a text
+    TextBuffer own_;     // the file's buffer
+    TextBuffer& store_;  // own_, or the text
     char* data_ = nullptr;
     std::size_t used_ = 0;
     std::size_t capacity_ = 0;

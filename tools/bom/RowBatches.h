@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "tools/bom/Output.h"
 #include "tools/bom/WeighedRow.h"
 
 namespace metalweight::bom {
@@ -21,7 +22,7 @@ struct RowBatch {
     std::vector<WeighedRow> rows;  // kRows of them once read into; the first `count` in use
     std::size_t count = 0;
     bool weighed = false;  // rows weighed and their report written into `text`
-    std::string text;
+    TextBuffer text;
     std::vector<std::size_t> ends;  // where each row's text ends (a bad row has none)
 };
 
