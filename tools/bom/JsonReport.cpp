@@ -1,6 +1,10 @@
 #include <algorithm>
+#include <array>
 #include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
 
+#include "core/Choices.h"
 #include "tools/bom/Report.h"
 
 namespace metalweight::bom {
@@ -20,7 +24,22 @@ std::string jsonChoice(const Section& section) {
 // end.
 class JsonReport final : public Report {
   public:
-    explicit JsonReport(Output& output) : out_(output) {}
+    explicit JsonReport(Output& output) : out_(output) {
+        // A row's section text is mostly the same for every section of a category and
+        // choice: those parts are made once, so that a row writes few pieces.
+        for (std::size_t i = 0; i < kCatalogue.size(); ++i) {
+            const Category category = kCatalogue[i].key;
+            const std::string start =
+                ", \"category\": \"" + std::string(kCatalogue[i].name) + "\", \"choice\": ";
+            const std::string fields = ", \"fields\": [\"";
+            openings_[i].push_back(start + "null" + fields);
+            for (const std::string_view entry : choiceEntries(category)) {
+                openings_[i].push_back(start + "\"" + std::string(entry) + "\"" + fields);
+            }
+            closings_[i] =
+                "\"], \"unit\": \"" + std::string(unitOf(category)) + "\", \"unitWeight\": \"";
+        }
+    }
 
     void begin(std::span<const std::string_view> /*header*/) override { out_ << "{\"rows\": ["; }
 
@@ -39,18 +58,21 @@ class JsonReport final : public Report {
         }
         out << ", \"length\": ";
         writeNumber(out, item.lengthText, item.length);
-        out << ", \"width\": ";
         if (item.width) {
+            out << ", \"width\": ";
             writeNumber(out, item.widthText, *item.width);
+            out << ", \"quantity\": ";
         } else {
-            out << "null";
+            out << ", \"width\": null, \"quantity\": ";
         }
-        out << ", \"quantity\": ";
         out.number(item.quantity) << ", \"pieceWeight\": ";
         out.number(item.pieceWeight) << ", \"totalWeight\": ";
-        out.number(item.totalWeight) << ", \"note\": ";
-        writeString(out, item.note);
-        out << '}';
+        out.number(item.totalWeight);
+        if (isPlain(item.note)) {
+            out << ", \"note\": \"" << item.note << "\"}";
+        } else {
+            out << ", \"note\": " << jsonString(item.note) << '}';
+        }
     }
 
     [[nodiscard]] std::string_view rowSeparator(bool first) const override {
@@ -87,26 +109,13 @@ class JsonReport final : public Report {
     }
 
   private:
-    // What a row writes of its section, from the category to the unit weight.
-    static void writeSection(Output& out, const Section& section) {
-        out << ", \"category\": ";
-        writePlain(out, catalogueRow(section.category).name);
-        out << ", \"choice\": ";
-        if (const std::optional<std::string_view> choice = choiceText(section)) {
-            writePlain(out, *choice);
-        } else {
-            out << "null";
-        }
-        out << ", \"fields\": [";
-        writePlain(out, section.fields[0]);
-        out << ", ";
-        writePlain(out, section.fields[1]);
-        out << ", ";
-        writePlain(out, section.fields[2]);
-        out << "], \"unit\": ";
-        writePlain(out, unitOf(section.category));
-        out << ", \"unitWeight\": ";
-        writePlain(out, section.unitWeightText);
+    // What a row writes of its section, from the category to the unit weight. Field and
+    // weight texts are plain decimals, which have nothing to escape.
+    void writeSection(Output& out, const Section& section) const {
+        const auto category = static_cast<std::size_t>(section.category - 1);
+        out << openings_[category][static_cast<std::size_t>(section.choice)] << section.fields[0]
+            << "\", \"" << section.fields[1] << "\", \"" << section.fields[2] << closings_[category]
+            << section.unitWeightText << '"';
     }
 
     // A number, by the text that is already its shortest when there is one.
@@ -118,22 +127,17 @@ class JsonReport final : public Report {
         }
     }
 
-    // A string literal of a text that has nothing to escape: the catalogue's names, the
-    // choice lists' entries, units, and field and weight texts, which are plain decimals.
-    static void writePlain(Output& out, std::string_view text) { out << '"' << text << '"'; }
-
-    // A string literal; text with nothing to escape, as notes mostly are, goes as it is.
-    static void writeString(Output& out, std::string_view text) {
-        const bool plain = std::none_of(text.begin(), text.end(), [](char c) {
+    // Whether a text has nothing to escape in a string literal, as notes mostly have.
+    static bool isPlain(std::string_view text) {
+        return std::none_of(text.begin(), text.end(), [](char c) {
             return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20;
         });
-        if (plain) {
-            out << '"' << text << '"';
-        } else {
-            out << jsonString(text);
-        }
     }
 
+    // By category (Category − 1): the opening of a section's text by choice, and what
+    // follows its fields.
+    std::array<std::vector<std::string>, kCatalogue.size()> openings_;
+    std::array<std::string, kCatalogue.size()> closings_;
     Output& out_;
 };
 

@@ -19,7 +19,7 @@ void TextBuffer::reserve(std::size_t capacity, std::size_t keep) {
 
 Output::Output(std::FILE* file) : file_(file), store_(own_) {
     std::setvbuf(file_, nullptr, _IONBF, 0);
-    own_.reserve(kFlushAt + 4096, 0);
+    own_.reserve(kBufferSize, 0);
     data_ = own_.data_.get();
     capacity_ = own_.capacity_;
 }
@@ -62,7 +62,7 @@ bool Output::flush() {
 }
 
 void Output::write(std::string_view text) {
-    if (file_ == nullptr || text.size() < kFlushAt / 4) {
+    if (file_ == nullptr || text.size() < kBufferSize / 4) {
         *this << text;
         return;
     }
@@ -78,9 +78,6 @@ Output& Output::writeNumber(std::size_t longest, Write write) {
         makeRoom(longest);
     }
     used_ = static_cast<std::size_t>(write(data_ + used_) - data_);
-    if (file_ != nullptr && used_ >= kFlushAt) {
-        flush();
-    }
     return *this;
 }
 

@@ -44,15 +44,14 @@ class Output {
     Output(const Output&) = delete;
     Output& operator=(const Output&) = delete;
 
-    Output& operator<<(std::string_view text) {
+    // Inline whatever the compiler would decide: a row is a score of these. A file's
+    // buffer is written out when it has no room left.
+    [[gnu::always_inline]] Output& operator<<(std::string_view text) {
         if (text.size() > capacity_ - used_) {
             makeRoom(text.size());
         }
         copy(data_ + used_, text.data(), text.size());
         used_ += text.size();
-        if (file_ != nullptr && used_ >= kFlushAt) {
-            flush();
-        }
         return *this;
     }
     Output& operator<<(char c) {
@@ -74,22 +73,39 @@ class Output {
     [[nodiscard]] std::size_t size() const { return used_; }
 
   private:
-    static constexpr std::size_t kFlushAt = 1 << 16;
+    static constexpr std::size_t kBufferSize = 1 << 16;  // a file's
 
+    // Copies of up to 32 bytes are two overlapping loads and stores of the widest
+    // width that fits, so that a piece of any length takes a few steps and no loop.
+    template <typename Word>
+    static void copyTwice(char* to, const char* from, std::size_t size) {
+        Word head{};
+        Word tail{};
+        std::memcpy(&head, from, sizeof head);
+        std::memcpy(&tail, from + size - sizeof tail, sizeof tail);
+        std::memcpy(to, &head, sizeof head);
+        std::memcpy(to + size - sizeof tail, &tail, sizeof tail);
+    }
+    struct Sixteen {
+        std::uint64_t low;
+        std::uint64_t high;
+    };
     static void copy(char* to, const char* from, std::size_t size) {
-        if (size >= 8 && size <= 16) {
-            std::uint64_t head = 0;
-            std::uint64_t tail = 0;
-            std::memcpy(&head, from, 8);
-            std::memcpy(&tail, from + size - 8, 8);
-            std::memcpy(to, &head, 8);
-            std::memcpy(to + size - 8, &tail, 8);
-        } else if (size < 8) {
-            for (std::size_t i = 0; i < size; ++i) {
-                to[i] = from[i];
+        if (size >= 8) {
+            if (size <= 16) {
+                copyTwice<std::uint64_t>(to, from, size);
+            } else if (size <= 32) {
+                copyTwice<Sixteen>(to, from, size);
+            } else {
+                std::memcpy(to, from, size);
             }
-        } else {
-            std::memcpy(to, from, size);
+        } else if (size >= 4) {
+            copyTwice<std::uint32_t>(to, from, size);
+        } else if (size > 0) {
+            // One to three bytes: the first, the middle and the last.
+            to[0] = from[0];
+            to[size / 2] = from[size / 2];
+            to[size - 1] = from[size - 1];
         }
     }
     // Room for `size` more bytes: the file's buffer written out, or the text grown.
