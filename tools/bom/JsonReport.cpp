@@ -27,17 +27,24 @@ class JsonReport final : public Report {
     explicit JsonReport(Output& output) : out_(output) {
         // A row's section text is mostly the same for every section of a category and
         // choice: those parts are made once, so that a row writes few pieces.
+        constexpr std::string_view kFields = R"(, "fields": [")";
         for (std::size_t i = 0; i < kCatalogue.size(); ++i) {
             const Category category = kCatalogue[i].key;
-            const std::string start =
-                ", \"category\": \"" + std::string(kCatalogue[i].name) + "\", \"choice\": ";
-            const std::string fields = ", \"fields\": [\"";
-            openings_[i].push_back(start + "null" + fields);
+            std::string start = R"(, "category": ")";
+            start += kCatalogue[i].name;
+            start += R"(", "choice": )";
+            openings_[i].push_back(start + "null");
             for (const std::string_view entry : choiceEntries(category)) {
-                openings_[i].push_back(start + "\"" + std::string(entry) + "\"" + fields);
+                openings_[i].push_back(start + '"');
+                openings_[i].back() += entry;
+                openings_[i].back() += '"';
             }
-            closings_[i] =
-                "\"], \"unit\": \"" + std::string(unitOf(category)) + "\", \"unitWeight\": \"";
+            for (std::string& opening : openings_[i]) {
+                opening += kFields;
+            }
+            closings_[i] = R"("], "unit": ")";
+            closings_[i] += unitOf(category);
+            closings_[i] += R"(", "unitWeight": ")";
         }
     }
 
@@ -63,13 +70,13 @@ class JsonReport final : public Report {
             writeNumber(out, item.widthText, *item.width);
             out << ", \"quantity\": ";
         } else {
-            out << ", \"width\": null, \"quantity\": ";
+            out << R"(, "width": null, "quantity": )";
         }
         out.number(item.quantity) << ", \"pieceWeight\": ";
         out.number(item.pieceWeight) << ", \"totalWeight\": ";
         out.number(item.totalWeight);
         if (isPlain(item.note)) {
-            out << ", \"note\": \"" << item.note << "\"}";
+            out << R"(, "note": ")" << item.note << R"("})";
         } else {
             out << ", \"note\": " << jsonString(item.note) << '}';
         }
