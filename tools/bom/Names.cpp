@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdint>
 
 #include "core/Choices.h"
 
@@ -34,6 +35,43 @@ bool isName(std::string_view cell, std::string_view name) {
     return true;
 }
 
+// Four bytes of a text from `at`, as a little-endian word.
+constexpr std::uint32_t wordAt(std::string_view text, std::size_t at) {
+    std::uint32_t word = 0;
+    for (std::size_t i = 0; i < 4; ++i) {
+        word |= static_cast<std::uint32_t>(static_cast<unsigned char>(text[at + i])) << (8 * i);
+    }
+    return word;
+}
+
+// The category names by a hash of their length and first and last four bytes. A cell's
+// category is then one compare: a search would branch on every name it is not, and in a
+// list of mixed categories most of those branches go the unforeseen way.
+constexpr std::size_t kNameSlotCount = 64;
+
+constexpr std::size_t nameSlot(std::string_view name) {
+    const std::uint64_t word =
+        ((std::uint64_t{wordAt(name, 0)} << 32) | wordAt(name, name.size() - 4)) ^ name.size();
+    return static_cast<std::size_t>((word * 0xC4CEB9FE1A85EC53ULL) >> 58);
+}
+
+struct NameSlots {
+    std::array<std::int8_t, kNameSlotCount> category{};  // Category − 1, or −1
+    bool apart = true;                                   // no two names share a slot
+};
+
+constexpr NameSlots kNameSlots = [] {
+    NameSlots slots;
+    slots.category.fill(-1);
+    for (std::size_t i = 0; i < kCatalogue.size(); ++i) {
+        std::int8_t& slot = slots.category[nameSlot(kCatalogue[i].name)];
+        slots.apart = slots.apart && slot < 0;
+        slot = static_cast<std::int8_t>(i);
+    }
+    return slots;
+}();
+static_assert(kNameSlots.apart, "two category names share a slot: change the hash");
+
 }  // namespace
 
 bool equalIgnoringAsciiCase(std::string_view a, std::string_view b) {
@@ -44,8 +82,14 @@ bool equalIgnoringAsciiCase(std::string_view a, std::string_view b) {
 }
 
 std::optional<Category> categoryByName(std::string_view name) {
+    if (name.size() >= 4) {
+        const std::int8_t slot = kNameSlots.category[nameSlot(name)];
+        if (slot >= 0 && isName(name, kCatalogue[static_cast<std::size_t>(slot)].name)) {
+            return kCatalogue[static_cast<std::size_t>(slot)].key;
+        }
+    }
     for (std::size_t i = 0; i < kCatalogue.size(); ++i) {
-        if (isName(name, kCatalogue[i].name) || equalIgnoringAsciiCase(name, kCategoryKeys[i])) {
+        if (equalIgnoringAsciiCase(name, kCategoryKeys[i])) {
             return kCatalogue[i].key;
         }
     }
