@@ -56,17 +56,16 @@ constexpr std::size_t nameSlot(std::string_view name) {
 }
 
 struct NameSlots {
-    std::array<std::int8_t, kNameSlotCount> category{};  // Category − 1, or −1
-    bool apart = true;                                   // no two names share a slot
+    std::array<std::uint8_t, kNameSlotCount> row{};  // catalogue position + 1, or 0
+    bool apart = true;                               // no two names share a slot
 };
 
 constexpr NameSlots kNameSlots = [] {
     NameSlots slots;
-    slots.category.fill(-1);
     for (std::size_t i = 0; i < kCatalogue.size(); ++i) {
-        std::int8_t& slot = slots.category[nameSlot(kCatalogue[i].name)];
-        slots.apart = slots.apart && slot < 0;
-        slot = static_cast<std::int8_t>(i);
+        std::uint8_t& slot = slots.row[nameSlot(kCatalogue[i].name)];
+        slots.apart = slots.apart && slot == 0;
+        slot = static_cast<std::uint8_t>(i + 1);
     }
     return slots;
 }();
@@ -83,9 +82,9 @@ bool equalIgnoringAsciiCase(std::string_view a, std::string_view b) {
 
 std::optional<Category> categoryByName(std::string_view name) {
     if (name.size() >= 4) {
-        const std::int8_t slot = kNameSlots.category[nameSlot(name)];
-        if (slot >= 0 && isName(name, kCatalogue[static_cast<std::size_t>(slot)].name)) {
-            return kCatalogue[static_cast<std::size_t>(slot)].key;
+        const std::size_t slot = kNameSlots.row[nameSlot(name)];
+        if (slot > 0 && isName(name, kCatalogue[slot - 1].name)) {
+            return kCatalogue[slot - 1].key;
         }
     }
     for (std::size_t i = 0; i < kCatalogue.size(); ++i) {
