@@ -197,9 +197,6 @@ std::string withFourDecimals(std::uint64_t digits, int exponent) {
 // below 2^53 and its decimals a power of ten up to 10^22, both exact as doubles, so one
 // correctly rounded division gives the nearest double, as the converter would.
 std::optional<double> readShortDecimal(std::string_view text, const NumberSpan& span) {
-    constexpr std::array<double, 23> kExactPowers = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                     1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                                     1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     if (span.exponent) {
         return std::nullopt;
     }
@@ -220,7 +217,7 @@ std::optional<double> readShortDecimal(std::string_view text, const NumberSpan& 
         }
     }
     const double value =
-        static_cast<double>(whole) / kExactPowers[static_cast<std::size_t>(decimals)];
+        static_cast<double>(whole) / kExactDoublePowers[static_cast<std::size_t>(decimals)];
     return span.negative ? -value : value;
 }
 

@@ -1,16 +1,12 @@
 #include "tools/bom/PlainDecimal.h"
 
-#include <array>
 #include <charconv>
 #include <cstdint>
 
+#include "core/PowersOfTen.h"
+
 namespace metalweight::bom {
 namespace {
-
-// 10^0 to 10^22, the powers of ten a double holds exactly.
-constexpr std::array<double, 23> kExactPowers = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                 1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                                 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 // Digits a whole number below 2^53 always has room for.
 constexpr int kExactDigits = 15;
@@ -45,10 +41,10 @@ std::optional<PlainDecimal> readPlainDecimal(std::string_view text) {
         return std::nullopt;
     }
     PlainDecimal decimal;
-    if (significant <= kExactDigits && afterPoint < static_cast<int>(kExactPowers.size())) {
+    if (significant <= kExactDigits && afterPoint < static_cast<int>(kExactDoublePowers.size())) {
         // Both exact, so the one division rounds to the nearest double, as reading does.
         decimal.value =
-            static_cast<double>(whole) / kExactPowers[static_cast<std::size_t>(afterPoint)];
+            static_cast<double>(whole) / kExactDoublePowers[static_cast<std::size_t>(afterPoint)];
     } else {
         std::from_chars(text.data(), text.data() + text.size(), decimal.value);
     }
