@@ -123,9 +123,9 @@ TEST(CsvReaderTest, SaysWhenTheCellsStandAsACommaSeparatedListWritesThem) {
 }
 
 TEST(CsvReaderTest, FindsCellsWhereverDelimitersAndLineEndsFallInAWord) {
-    // Plain lines are read eight bytes at a time: cells of every length put each
-    // delimiter, CR and line end at every place in a word; a CR inside a cell or a quoted
-    // cell sends the line to the general reading, and both must agree.
+    // Plain lines are read a block of eight or sixteen bytes at a time: cells of every
+    // length put each delimiter, CR and line end at every place in a block; a CR inside
+    // a cell or a quoted cell sends the line to the general reading, and both must agree.
     std::mt19937 random(5);
     for (const char* lineEnd : {"\n", "\r\n"}) {
         for (const bool odd : {false, true}) {

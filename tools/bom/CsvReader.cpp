@@ -1,10 +1,15 @@
 #include "tools/bom/CsvReader.h"
 
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <cstring>
 
 #include "tools/bom/LineEnds.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace metalweight::bom {
 namespace {
@@ -12,28 +17,63 @@ namespace {
 // A record that runs on this long is an unclosed quote, not a cut-list row.
 constexpr std::size_t kLongestRecord = 1u << 20;
 
+// Where the bytes a plain line's scan looks for stand in a block of the text: bit i
+// for the block's byte i.
+struct ByteMasks {
+    std::uint32_t delimiters;
+    std::uint32_t lineEnds;
+    std::uint32_t quotes;
+    std::uint32_t crs;
+};
+
+#if defined(__SSE2__)
+constexpr std::size_t kBlock = 16;
+
+// The masks of the next up to sixteen bytes at `at`; bytes past the end of the text
+// are taken as zero, which no byte looked for equals.
+ByteMasks masksAt(const char* at, std::size_t left, char delimiter) {
+    __m128i block{};
+    if (left >= kBlock) {
+        block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+    } else {
+        std::array<char, kBlock> tail{};
+        std::memcpy(tail.data(), at, left);
+        block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(tail.data()));
+    }
+    auto where = [&block](char byte) {
+        return static_cast<std::uint32_t>(
+            _mm_movemask_epi8(_mm_cmpeq_epi8(block, _mm_set1_epi8(byte))));
+    };
+    return {where(delimiter), where('\n'), where('"'), where('\r')};
+}
+#else
+constexpr std::size_t kBlock = 8;
 constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
 
-// The high bit of each byte of `word` that equals `byte`, and no other bit.
-std::uint64_t bytesEqual(std::uint64_t word, char byte) {
+// The high bit of each byte of `word` that equals `byte`, gathered into the low eight
+// bits, one a byte.
+std::uint32_t bytesEqual(std::uint64_t word, char byte) {
     constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
     const std::uint64_t x = word ^ (kOnes * static_cast<unsigned char>(byte));
-    return ~(((x & kLow7) + kLow7) | x | kLow7);
+    const std::uint64_t high = ~(((x & kLow7) + kLow7) | x | kLow7);
+    return static_cast<std::uint32_t>(((high >> 7) * 0x0102040810204080ULL) >> 56);
 }
 
-// The next up to eight bytes at `at` as a word, in memory order from the lowest byte;
-// the bytes past the end of the text are zero, which no byte looked for equals.
-std::uint64_t wordAt(const char* at, std::size_t left) {
+// The masks of the next up to eight bytes at `at`; bytes past the end of the text are
+// taken as zero, which no byte looked for equals.
+ByteMasks masksAt(const char* at, std::size_t left, char delimiter) {
     std::uint64_t word = 0;
-    if (left >= 8) {
+    if (left >= kBlock) {
         std::memcpy(&word, at, sizeof word);
     } else {
         for (std::size_t i = 0; i < left; ++i) {
             word |= static_cast<std::uint64_t>(static_cast<unsigned char>(at[i])) << (8 * i);
         }
     }
-    return word;
+    return {bytesEqual(word, delimiter), bytesEqual(word, '\n'), bytesEqual(word, '"'),
+            bytesEqual(word, '\r')};
 }
+#endif
 
 }  // namespace
 
@@ -144,35 +184,35 @@ bool CsvReader::scanPlainLine(std::size_t& end) {
     const char* const bytes = buffer_.data();
     const std::size_t size = buffer_.size();
     std::size_t cellStart = position_;
-    bool crBefore = false;  // the byte before this word is a CR
-    for (std::size_t at = position_; at < size; at += 8) {
-        const std::uint64_t word = wordAt(bytes + at, size - at);
-        std::uint64_t delimiters = bytesEqual(word, delimiter_);
-        const std::uint64_t lineEnd = bytesEqual(word, '\n');
-        std::uint64_t quotes = bytesEqual(word, '"');
-        std::uint64_t crs = bytesEqual(word, '\r');
+    bool crBefore = false;  // the byte before this block is a CR
+    constexpr std::uint32_t kLast = 1U << (kBlock - 1);
+    for (std::size_t at = position_; at < size; at += kBlock) {
+        const ByteMasks masks = masksAt(bytes + at, size - at, delimiter_);
+        std::uint32_t delimiters = masks.delimiters;
+        const std::uint32_t lineEnd = masks.lineEnds;
+        std::uint32_t quotes = masks.quotes;
+        std::uint32_t crs = masks.crs;
         if (lineEnd != 0) {
             // Only the bytes before the first line end are the record's.
-            const std::uint64_t before = (lineEnd & (~lineEnd + 1)) - 1;
+            const std::uint32_t before = (lineEnd & (~lineEnd + 1)) - 1;
             delimiters &= before;
             quotes &= before;
             crs &= before;
         }
         const std::size_t lineEndAt =
-            lineEnd == 0 ? 8 : static_cast<std::size_t>(std::countr_zero(lineEnd)) / 8;
-        // A CR may stand only just before the line end, here or at the end of the word
+            lineEnd == 0 ? kBlock : static_cast<std::size_t>(std::countr_zero(lineEnd));
+        // A CR may stand only just before the line end, here or at the end of the block
         // before; any other, and any quote, is for the general scan.
-        const std::uint64_t crBeforeLineEnd =
-            lineEnd != 0 && lineEndAt > 0 ? std::uint64_t{0x80} << (8 * (lineEndAt - 1)) : 0;
-        const bool crAtEnd = lineEnd == 0 && (crs >> 63) != 0;
-        if (quotes != 0 || (crs & ~crBeforeLineEnd & (crAtEnd ? ~(1ULL << 63) : ~0ULL)) != 0 ||
+        const std::uint32_t crBeforeLineEnd =
+            lineEnd != 0 && lineEndAt > 0 ? 1U << (lineEndAt - 1) : 0;
+        const bool crAtEnd = lineEnd == 0 && (crs & kLast) != 0;
+        if (quotes != 0 || (crs & ~crBeforeLineEnd & (crAtEnd ? ~kLast : ~0U)) != 0 ||
             (crBefore && !(lineEnd != 0 && lineEndAt == 0))) {
             return false;
         }
         crBefore = crAtEnd;
         for (; delimiters != 0; delimiters &= delimiters - 1) {
-            const std::size_t stop =
-                at + static_cast<std::size_t>(std::countr_zero(delimiters)) / 8;
+            const std::size_t stop = at + static_cast<std::size_t>(std::countr_zero(delimiters));
             addSpan(cellStart, stop - cellStart, false, false);
             cellStart = stop + 1;
         }
