@@ -80,19 +80,19 @@ bool equalIgnoringAsciiCase(std::string_view a, std::string_view b) {
     });
 }
 
-std::optional<Category> categoryByName(std::string_view name) {
+std::size_t categoryRow(std::string_view name) {
     if (name.size() >= 4) {
         const std::size_t slot = kNameSlots.row[nameSlot(name)];
         if (slot > 0 && isName(name, kCatalogue[slot - 1].name)) {
-            return kCatalogue[slot - 1].key;
+            return slot;
         }
     }
     for (std::size_t i = 0; i < kCatalogue.size(); ++i) {
         if (equalIgnoringAsciiCase(name, kCategoryKeys[i])) {
-            return kCatalogue[i].key;
+            return i + 1;
         }
     }
-    return std::nullopt;
+    return 0;
 }
 
 std::optional<int> materialByName(std::string_view name) {
