@@ -60,7 +60,7 @@ struct NameSlots {
     bool apart = true;                               // no two names share a slot
 };
 
-constexpr NameSlots kNameSlots = [] {
+constexpr NameSlots makeNameSlots() {
     NameSlots slots;
     for (std::size_t i = 0; i < kCatalogue.size(); ++i) {
         std::uint8_t& slot = slots.row[nameSlot(kCatalogue[i].name)];
@@ -68,7 +68,9 @@ constexpr NameSlots kNameSlots = [] {
         slot = static_cast<std::uint8_t>(i + 1);
     }
     return slots;
-}();
+}
+
+constexpr NameSlots kNameSlots = makeNameSlots();
 static_assert(kNameSlots.apart, "two category names share a slot: change the hash");
 
 }  // namespace
