@@ -6,23 +6,35 @@
 #  3. the libFuzzer targets, each for a bounded time (with clang++);
 #  4. everything but the window cross-built for Windows with MinGW-w64, its tests run
 #     under Wine.
+# Each stage prints how long it took.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 jobs=$(nproc)
 
-echo "== release build"
+# Each stage says when it starts and how long the one before it took.
+stage_start=$SECONDS
+stage_name=
+stage() {
+    [ -n "$stage_name" ] && echo "== $stage_name: $((SECONDS - stage_start)) s"
+    stage_start=$SECONDS
+    stage_name=$1
+    [ -n "$stage_name" ] && echo "== $stage_name"
+    return 0
+}
+
+stage "release build"
 scripts/build.sh -DMETALWEIGHT_WERROR=ON -DMETALWEIGHT_BUILD_TESTS=ON -DMETALWEIGHT_BUILD_BENCH=ON
 (cd build && ctest --output-on-failure --parallel "$jobs")
 
-echo "== sanitizer build"
+stage "sanitizer build"
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DMETALWEIGHT_SANITIZE=ON \
     -DMETALWEIGHT_BUILD_TESTS=ON -DMETALWEIGHT_BUILD_BENCH=OFF -DMETALWEIGHT_WERROR=ON >/dev/null
 cmake --build build-sanitize --parallel "$jobs"
 (cd build-sanitize && ctest --output-on-failure --parallel "$jobs" -E "clang_format|cppcheck")
 
 if command -v clang++ >/dev/null; then
-    echo "== fuzzing"
+    stage "fuzzing"
     cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DMETALWEIGHT_FUZZ=ON \
         -DMETALWEIGHT_BUILD_GUI=OFF -DMETALWEIGHT_BUILD_TESTS=OFF -DMETALWEIGHT_BUILD_BENCH=OFF \
         -DMETALWEIGHT_WERROR=ON >/dev/null
@@ -30,10 +42,13 @@ if command -v clang++ >/dev/null; then
     (cd build-fuzz && ctest --output-on-failure)
 fi
 
-echo "== windows build (MinGW-w64, tests under Wine)"
+stage "windows build (MinGW-w64, tests under Wine)"
 cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/mingw-w64.cmake \
     -DMETALWEIGHT_BUILD_TESTS=ON -DMETALWEIGHT_WERROR=ON >/dev/null
-# Wine makes its prefix on the first start; do it here, not inside a test's time.
-cmake/toolchains/wine-run.sh "$PWD/build-windows/wineprefix" wineboot -i >/dev/null 2>&1 || true
-cmake --build build-windows --parallel "$jobs"
-(cd build-windows && ctest --output-on-failure --parallel "$jobs")
+# One X display with a window manager and one Wine server for the whole stage, the
+# prefix made before anything runs under Wine.
+tests/run-under-window-manager.sh \
+    cmake/toolchains/wine-session.sh "$PWD/build-windows/wineprefix" bash -c '
+    cmake --build build-windows --parallel "$1" &&
+    cd build-windows && ctest --output-on-failure --parallel "$1"' windows-stage "$jobs"
+stage ""

@@ -3,8 +3,7 @@
 # folder and its debug output silenced.
 #   wine-run.sh WINEPREFIX PROGRAM.exe [ARGS...]
 set -eu
-export WINEPREFIX=$1
+# shellcheck source=wine-environment.sh
+. "$(dirname "$0")/wine-environment.sh" "$1"
 shift
-export WINEDEBUG=-all
-wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 exec "$wine" "$@"

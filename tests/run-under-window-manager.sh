@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Runs a window test on a virtual X server with a window manager (openbox), as a user
-# meets the window: real frames, real popups, real focus.
-#   run-under-window-manager.sh PROGRAM [ARGS...]
+# Runs a command on a virtual X server with a window manager (openbox), as a user meets
+# a window: real frames, real popups, real focus. DISPLAY names the server for the
+# command and everything it starts; the server and openbox end with the command.
+#   run-under-window-manager.sh COMMAND [ARGS...]
 # Extra X server options (a scale, a screen size) come from METALWEIGHT_XVFB_ARGS.
 set -u
 for tool in Xvfb openbox xprop; do
@@ -38,4 +39,4 @@ for _ in $(seq 200); do
     sleep 0.05
 done
 sleep 0.2
-QT_QPA_PLATFORM=xcb "$@"
+"$@"
