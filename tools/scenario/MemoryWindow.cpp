@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ui/FormDescription.h"
+
 namespace metalweight {
 namespace {
 
@@ -50,17 +52,10 @@ void requireText(Control control) {
 }  // namespace
 
 MemoryWindow::MemoryWindow() {
-    data(Control::Command2).caption = "关于(&A)";
-    data(Control::Command1).caption = "关闭";
-    data(Control::Frame1).caption = "Frame1";
-    data(Control::Comvalue3).text = "Combo4";
-    data(Control::comvalue1).text = "comvalue1";
-    data(Control::lName3).caption = "Label6";
-    data(Control::lreturn).caption = "Label4";
-    data(Control::lName2).caption = "Label3";
-    data(Control::lName1).caption = "label1";
-    data(Control::Label5).caption = "计算类别:";
-    data(Control::Lbchoice).caption = "label2";
+    for (const ControlDescription& d : kFormControls) {
+        std::string& stored = hasText(d.control) ? data(d.control).text : data(d.control).caption;
+        stored = d.storedText;
+    }
 }
 
 std::string MemoryWindow::selectedText(Control control) const {

@@ -4,65 +4,25 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QStyle>
-#include <cmath>
 #include <limits>
 
+#include "ui/FormDescription.h"
 #include "ui/qt/Accessibility.h"
 #include "ui/qt/icons/metalweight.xpm"
 
 namespace metalweight {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;  // at 96 dots per inch
 constexpr double kReferenceDpi = 96.0;
-constexpr int kClientWidth = 5955;
-constexpr int kClientHeight = 3870;
 
-struct Placement {
-    int left, top, width, height;
-};
-
-// Where each control stands, in twips from its parent's top-left corner; the controls
-// inside Frame1 count from the frame's outer corner.
-Placement placement(Control control) {
-    switch (control) {
-        case Control::Command2:
-            return {4560, 840, 1215, 375};
-        case Control::Command1:
-            return {4560, 240, 1215, 375};
-        case Control::lItem:
-            return {120, 360, 2055, 2580};
-        case Control::Frame1:
-            return {2400, 120, 1935, 3555};
-        case Control::Comvalue3:
-            return {240, 2040, 1455, 300};
-        case Control::Tretunval:
-            return {240, 3000, 1455, 315};
-        case Control::Comvalue2:
-            return {240, 1320, 1455, 300};
-        case Control::comvalue1:
-            return {240, 585, 1455, 300};
-        case Control::lName3:
-            return {240, 1800, 1575, 255};
-        case Control::lreturn:
-            return {240, 2760, 1575, 375};
-        case Control::lName2:
-            return {240, 1080, 1575, 255};
-        case Control::lName1:
-            return {240, 360, 1575, 255};
-        case Control::Comchoice:
-            return {105, 3375, 2055, 300};
-        case Control::Label5:
-            return {120, 120, 2175, 255};
-        case Control::Lbchoice:
-            return {120, 3120, 1455, 255};
-    }
-    return {0, 0, 0, 0};
+QString storedText(Control control) {
+    return QString::fromUtf8(describe(control).storedText.data(),
+                             static_cast<qsizetype>(describe(control).storedText.size()));
 }
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QString::fromLatin1(name));
+QLabel* makeLabel(QWidget* parent, Control control) {
+    auto* label = new QLabel(storedText(control), parent);
+    label->setObjectName(QString::fromLatin1(controlName(control)));
     label->setTextFormat(Qt::PlainText);
     // Captions sit at the top-left of their area, as the result caption must: the
     // result box covers the lower part of its label.
@@ -70,16 +30,16 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption) {
     return label;
 }
 
-QComboBox* makeValueField(QWidget* parent, const char* name, const QString& text) {
+QComboBox* makeValueField(QWidget* parent, Control control) {
     auto* combo = new QComboBox(parent);
-    combo->setObjectName(QString::fromLatin1(name));
+    combo->setObjectName(QString::fromLatin1(controlName(control)));
     combo->setEditable(true);
     // The field takes exactly what is typed: no completion, nothing added on Enter.
     combo->setCompleter(nullptr);
     combo->setInsertPolicy(QComboBox::NoInsert);
     // Any text, of any length, is the field's text; none is cut short.
     combo->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
-    combo->setEditText(text);
+    combo->setEditText(storedText(control));
     return combo;
 }
 
@@ -95,31 +55,31 @@ FrmmetalWindow::FrmmetalWindow(QWidget* parent)
     setWindowIcon(QIcon(QPixmap(metalweight_xpm)));
 
     // Created in the window's order, parents before children.
-    Command2 = new QPushButton(QStringLiteral("关于(&A)"), this);
+    Command2 = new QPushButton(storedText(Control::Command2), this);
     Command2->setObjectName(QStringLiteral("Command2"));
-    Command1 = new QPushButton(QStringLiteral("关闭"), this);
+    Command1 = new QPushButton(storedText(Control::Command1), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     lItem = new CategoryList(this);
     lItem->setObjectName(QStringLiteral("lItem"));
-    Frame1 = new QGroupBox(QStringLiteral("Frame1"), this);
+    Frame1 = new QGroupBox(storedText(Control::Frame1), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Comvalue3 = makeValueField(Frame1, "Comvalue3", QStringLiteral("Combo4"));
+    Comvalue3 = makeValueField(Frame1, Control::Comvalue3);
     Tretunval = new ResultBox(Frame1);
     Tretunval->setObjectName(QStringLiteral("Tretunval"));
     Tretunval->setMaxLength(std::numeric_limits<int>::max());
-    Comvalue2 = makeValueField(Frame1, "Comvalue2", QString());
-    comvalue1 = makeValueField(Frame1, "comvalue1", QStringLiteral("comvalue1"));
-    lName3 = makeLabel(Frame1, "lName3", QStringLiteral("Label6"));
-    lreturn = makeLabel(Frame1, "lreturn", QStringLiteral("Label4"));
-    lName2 = makeLabel(Frame1, "lName2", QStringLiteral("Label3"));
-    lName1 = makeLabel(Frame1, "lName1", QStringLiteral("label1"));
+    Comvalue2 = makeValueField(Frame1, Control::Comvalue2);
+    comvalue1 = makeValueField(Frame1, Control::comvalue1);
+    lName3 = makeLabel(Frame1, Control::lName3);
+    lreturn = makeLabel(Frame1, Control::lreturn);
+    lName2 = makeLabel(Frame1, Control::lName2);
+    lName1 = makeLabel(Frame1, Control::lName1);
     Comchoice = new QComboBox(this);
     Comchoice->setObjectName(QStringLiteral("Comchoice"));
-    Label5 = makeLabel(this, "Label5", QStringLiteral("计算类别:"));
-    Lbchoice = makeLabel(this, "Lbchoice", QStringLiteral("label2"));
+    Label5 = makeLabel(this, Control::Label5);
+    Lbchoice = makeLabel(this, Control::Lbchoice);
 
     for (const Control control : kAllControls) {
-        const Placement p = placement(control);
+        const TwipsRect p = describe(control).place;
         widget(control)->setGeometry(pixels(p.left), pixels(p.top), pixels(p.width),
                                      pixels(p.height));
     }
@@ -140,13 +100,12 @@ FrmmetalWindow::FrmmetalWindow(QWidget* parent)
     lreturn->setBuddy(Tretunval);
 
     // Tab order: Comvalue3 comes after lItem, not after Comvalue2.
-    QWidget* const order[] = {Comchoice, comvalue1, Comvalue2, Tretunval,
-                              lItem,     Comvalue3, Command1,  Command2};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
-        setTabOrder(order[i], order[i + 1]);
+    const auto order = tabOrder();
+    for (std::size_t i = 0; i + 1 < order.size(); ++i) {
+        setTabOrder(widget(order.at(i)), widget(order.at(i + 1)));
     }
 
-    setFixedSize(pixels(kClientWidth), pixels(kClientHeight));
+    setFixedSize(pixels(kClientWidthTwips), pixels(kClientHeightTwips));
 }
 
 QWidget* FrmmetalWindow::widget(Control control) const {
@@ -188,7 +147,7 @@ QWidget* FrmmetalWindow::widget(Control control) const {
 int FrmmetalWindow::pixels(int twips) const {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double dpi = screen != nullptr ? screen->logicalDotsPerInchX() : kReferenceDpi;
-    return static_cast<int>(std::lround(twips * dpi / kReferenceDpi / kTwipsPerPixel));
+    return twipsToPixels(twips, dpi);
 }
 
 void FrmmetalWindow::centreOnScreen() {
