@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace metalweight::win32 {
+
+// The handlers speak UTF-8 and Windows' wide-character calls UTF-16; the window layer
+// converts at its edge only, with these two.
+std::wstring widen(std::string_view text);
+std::string narrow(std::wstring_view text);
+
+}  // namespace metalweight::win32
