@@ -5,21 +5,13 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
-#include <functional>
 
+#include "tests/forms/UserActions.h"
 #include "tests/qt/WindowFixture.h"
-#include "tools/scenario/MemoryWindow.h"
 
 namespace metalweight {
 
 namespace {
-
-// One user action, done on the real widgets and on the in-memory window.
-struct Action {
-    const char* what;
-    std::function<void(RunningWindow&)> onQt;
-    std::function<void(MemoryWindow&)> onMemory;
-};
 
 QComboBox* field(FrmmetalWindow& window, Control control) {
     return control == Control::comvalue1   ? window.comvalue1
@@ -27,77 +19,49 @@ QComboBox* field(FrmmetalWindow& window, Control control) {
                                            : window.Comvalue3;
 }
 
-Action selectCategory(int row) {
-    return {"select category", [row](RunningWindow& w) { w.clickCategory(row); },
-            [row](MemoryWindow& m) { m.userSelect(Control::lItem, row); }};
-}
-
-Action nextCategoryByKey() {
-    return {"arrow down in the category list",
-            [](RunningWindow& w) { QTest::keyClick(w.window.lItem, Qt::Key_Down); },
-            [](MemoryWindow& m) {
-                m.userSelect(Control::lItem, m.control(Control::lItem).selected + 1);
-            }};
-}
-
-Action selectChoice(int row) {
-    return {"select choice",
-            [row](RunningWindow& w) { RunningWindow::pickFromList(w.window.Comchoice, row); },
-            [row](MemoryWindow& m) { m.userSelect(Control::Comchoice, row); }};
-}
-
-Action type(Control control, const QString& text) {
-    return {"type",
-            [control, text](RunningWindow& w) { QTest::keyClicks(field(w.window, control), text); },
-            [control, text](MemoryWindow& m) { m.userType(control, text.toStdString()); }};
-}
-
-Action paste(Control control, const QString& text) {
-    return {"select all and paste",
-            [control, text](RunningWindow& w) {
-                QApplication::clipboard()->setText(text);
-                QLineEdit* edit = field(w.window, control)->lineEdit();
-                edit->setFocus();
-                QTest::keySequence(edit, QKeySequence::SelectAll);
-                QTest::keySequence(edit, QKeySequence::Paste);
-            },
-            [control, text](MemoryWindow& m) { m.userSetText(control, text.toStdString()); }};
-}
-
-Action pick(Control control, int row) {
-    return {"pick",
-            [control, row](RunningWindow& w) {
-                RunningWindow::pickFromList(field(w.window, control), row);
-            },
-            [control, row](MemoryWindow& m) { m.userPick(control, row); }};
-}
-
-Action focusResult() {
-    return {"click into the result",
-            [](RunningWindow& w) {
-                w.window.lItem->setFocus();
-                QTest::mouseClick(w.window.Tretunval, Qt::LeftButton, {}, QPoint(4, 4));
-            },
-            [](MemoryWindow& m) { m.userFocus(Control::Tretunval); }};
-}
-
-Action about() {
-    return {"about",
-            [](RunningWindow& w) {
-                QTimer::singleShot(0, [] {
-                    if (QWidget* box = QApplication::activeModalWidget()) {
-                        QTest::keyClick(box, Qt::Key_Return);
-                    }
-                });
-                QTest::mouseClick(w.window.Command2, Qt::LeftButton);
-                // The window manager hands the activation back when the box closes.
-                w.window.activateWindow();
-                QVERIFY(w.waitUntilActive());
-            },
-            [](MemoryWindow& m) {
-                m.userPress(Control::Command2);
-                m.takeMessages();
-            }};
+// Does the action with real key and mouse events on the Qt widgets.
+void perform(RunningWindow& w, const UserAction& action) {
+    const QString text = QString::fromStdString(action.text);
+    switch (action.kind) {
+        case UserAction::Kind::SelectCategory:
+            w.clickCategory(action.position);
+            break;
+        case UserAction::Kind::NextCategoryByKey:
+            QTest::keyClick(w.window.lItem, Qt::Key_Down);
+            break;
+        case UserAction::Kind::SelectChoice:
+            RunningWindow::pickFromList(w.window.Comchoice, action.position);
+            break;
+        case UserAction::Kind::Type:
+            QTest::keyClicks(field(w.window, action.control), text);
+            break;
+        case UserAction::Kind::Paste: {
+            QApplication::clipboard()->setText(text);
+            QLineEdit* edit = field(w.window, action.control)->lineEdit();
+            edit->setFocus();
+            QTest::keySequence(edit, QKeySequence::SelectAll);
+            QTest::keySequence(edit, QKeySequence::Paste);
+            break;
+        }
+        case UserAction::Kind::Pick:
+            RunningWindow::pickFromList(field(w.window, action.control), action.position);
+            break;
+        case UserAction::Kind::FocusResult:
+            w.window.lItem->setFocus();
+            QTest::mouseClick(w.window.Tretunval, Qt::LeftButton, {}, QPoint(4, 4));
+            break;
+        case UserAction::Kind::About:
+            QTimer::singleShot(0, [] {
+                if (QWidget* box = QApplication::activeModalWidget()) {
+                    QTest::keyClick(box, Qt::Key_Return);
+                }
+            });
+            QTest::mouseClick(w.window.Command2, Qt::LeftButton);
+            // The window manager hands the activation back when the box closes.
+            w.window.activateWindow();
+            QVERIFY(w.waitUntilActive());
+            break;
+    }
 }
 
 }  // namespace
@@ -110,71 +74,37 @@ class LayerParityTest : public QObject {
 };
 
 void LayerParityTest::sameHandlersInSameOrder() {
-    const std::vector<Action> actions = {
-        type(Control::comvalue1, "89"),
-        type(Control::Comvalue2, "4.5"),
-        focusResult(),
-        selectChoice(2),
-        pick(Control::comvalue1, 14),
-        pick(Control::Comvalue2, 3),
-        selectChoice(2),
-        selectCategory(1),
-        pick(Control::comvalue1, 5),
-        pick(Control::Comvalue3, 0),
-        type(Control::Comvalue3, "x"),
-        selectChoice(3),
-        pick(Control::comvalue1, 8),
-        about(),
-        selectCategory(1),
-        nextCategoryByKey(),
-        paste(Control::comvalue1, "12.5mm"),
-        paste(Control::Comvalue2, "63"),
-        type(Control::Comvalue3, "6"),
-        selectCategory(6),
-        pick(Control::comvalue1, 4),
-        nextCategoryByKey(),
-        type(Control::comvalue1, "1e400"),
-        selectCategory(10),
-        type(Control::comvalue1, "10"),
-        focusResult(),
-        selectCategory(0),
-    };
-
     RunningWindow qt;
     QVERIFY(qt.waitUntilActive());
-    MemoryWindow memory;
-    Frmmetal memoryForm(memory);
-    std::vector<std::string> memoryTrace;
-    memoryForm.setHandlerTrace(
-        [&memoryTrace](std::string_view handler) { memoryTrace.emplace_back(handler); });
-    memoryForm.Form_Load();
-    QCOMPARE(qt.trace, memoryTrace);
+    ReferenceWindow memory;
+    QCOMPARE(qt.trace, memory.trace);
 
-    for (const Action& action : actions) {
+    for (const UserAction& action : parityActions()) {
         qt.trace.clear();
-        memoryTrace.clear();
-        action.onQt(qt);
-        action.onMemory(memory);
-        if (qt.trace != memoryTrace) {
-            QString message = QString::fromLatin1(action.what) + QStringLiteral(": Qt ran");
+        memory.trace.clear();
+        perform(qt, action);
+        memory.perform(action);
+        if (qt.trace != memory.trace) {
+            QString message =
+                QString::fromStdString(describeAction(action)) + QStringLiteral(": Qt ran");
             for (const std::string& handler : qt.trace) {
                 message += QLatin1Char(' ') + QString::fromStdString(handler);
             }
             message += QStringLiteral("; in memory");
-            for (const std::string& handler : memoryTrace) {
+            for (const std::string& handler : memory.trace) {
                 message += QLatin1Char(' ') + QString::fromStdString(handler);
             }
             QFAIL(qPrintable(message));
         }
         for (const Control control :
              {Control::comvalue1, Control::Comvalue2, Control::Comvalue3, Control::Tretunval}) {
-            QCOMPARE(qt.layer.text(control), memory.text(control));
+            QCOMPARE(qt.layer.text(control), memory.window.text(control));
         }
         QCOMPARE(QString::fromStdString(qt.layer.text(Control::Tretunval))
                      .left(qt.window.Tretunval->selectedText().size()),
                  qt.window.Tretunval->selectedText());
         QCOMPARE(qt.window.Tretunval->selectedText().toStdString(),
-                 memory.selectedText(Control::Tretunval));
+                 memory.window.selectedText(Control::Tretunval));
     }
 }
 
