@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <utility>
 
 #include "ui/FormDescription.h"
@@ -182,12 +183,17 @@ void FormWindow::layOut(UINT dpi) {
         // that of the field and the dropped list together.
         MoveWindow(hwnd, pixels(place.left), pixels(place.top), pixels(place.width),
                    height * (kVisibleEntries + 1), TRUE);
-        RECT closed{};
-        GetWindowRect(hwnd, &closed);
-        const auto itemHeight =
-            static_cast<int>(SendMessageW(hwnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
-        const int border = (closed.bottom - closed.top) - itemHeight;
-        SendMessageW(hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height - border);
+        // The field is its item height and a border tall, the border the theme's: try an
+        // item height, see how tall the field comes out, and correct it by the difference.
+        // (Wine reads an item height back larger than it was set, so read the field.)
+        const auto setItemHeight = [hwnd](int itemHeight) {
+            SendMessageW(hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), itemHeight);
+            RECT closed{};
+            GetWindowRect(hwnd, &closed);
+            return static_cast<int>(closed.bottom - closed.top);
+        };
+        const int trial = std::max(1, height * 2 / 3);
+        setItemHeight(std::max(1, trial + height - setItemHeight(trial)));
     }
 }
 

@@ -106,11 +106,17 @@ void Win32WindowLayer::notified(Control control, UINT code) {
 }
 
 void Win32WindowLayer::afterInput(const MSG& message) {
-    if (message.hwnd == hwnd(Control::lItem) && message.message == WM_LBUTTONDOWN) {
-        // A click on the entry already selected selects it again; Windows says nothing.
-        const auto hit = SendMessageW(message.hwnd, LB_ITEMFROMPOINT, 0, message.lParam);
-        if (HIWORD(hit) == 0) {
-            queue(UserEvent::Selection, Control::lItem);
+    if (message.hwnd == hwnd(Control::lItem)) {
+        // A click on the entry already selected selects it again, though Windows tells
+        // of no change. Windows tells of a change when the button goes down, Wine when
+        // it comes up: a click runs the handler once either way.
+        if (message.message == WM_LBUTTONDOWN) {
+            clickSelected_ = false;
+        } else if (message.message == WM_LBUTTONUP && !clickSelected_) {
+            const auto hit = SendMessageW(message.hwnd, LB_ITEMFROMPOINT, 0, message.lParam);
+            if (HIWORD(hit) == 0) {
+                queue(UserEvent::Selection, Control::lItem);
+            }
         }
     }
     if (keepResultSelection_ && message.hwnd == hwnd(Control::Tretunval)) {
@@ -145,6 +151,8 @@ void Win32WindowLayer::runQueued(WPARAM event, LPARAM control) {
     }
     if (which == Control::Comchoice) {
         reportedChoice_ = static_cast<int>(SendMessageW(hwnd(which), CB_GETCURSEL, 0, 0));
+    } else {
+        clickSelected_ = true;
     }
     deliver([which](FormEvents& e) { e.selectionMade(which); });
 }

@@ -84,6 +84,8 @@ class Win32WindowLayer final : public WindowLayer {
     std::array<bool, std::size(kAllControls)> queued_{};
     // Comchoice's entry as the handlers last saw it: Esc in its open list goes back to it.
     int reportedChoice_ = -1;
+    // Whether the mouse button now down on lItem has selected an entry yet.
+    bool clickSelected_ = false;
     // Tretunval's selection as its focus handler made it, kept through the click that
     // gave it the focus.
     DWORD resultSelection_ = 0;
