@@ -4,8 +4,8 @@
 #     and storm tests, formatting, clang-tidy, cppcheck and the hardening check;
 #  2. the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer;
 #  3. the libFuzzer targets, each for a bounded time (with clang++);
-#  4. everything but the window cross-built for Windows with MinGW-w64, its tests run
-#     under Wine.
+#  4. everything cross-built for Windows with MinGW-w64, the Win32 window and
+#     metalweight.exe with it, its tests run under Wine on a virtual display.
 # Each stage prints how long it took.
 set -euo pipefail
 cd "$(dirname "$0")/.."

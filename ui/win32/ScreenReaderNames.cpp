@@ -20,9 +20,15 @@ ScreenReaderNames::~ScreenReaderNames() {
 }
 
 bool ScreenReaderNames::name(HWND control, const std::wstring& name) {
+    given_[control] = name;
     return services_ != nullptr &&
            SUCCEEDED(services_->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT),
                                                CHILDID_SELF, PROPID_ACC_NAME, name.c_str()));
+}
+
+std::wstring ScreenReaderNames::nameGiven(HWND control) const {
+    const auto found = given_.find(control);
+    return found != given_.end() ? found->second : std::wstring();
 }
 
 }  // namespace metalweight::win32

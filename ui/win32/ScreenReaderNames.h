@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <unordered_map>
 
 struct IAccPropServices;
 
@@ -18,11 +19,15 @@ class ScreenReaderNames {
     ScreenReaderNames(const ScreenReaderNames&) = delete;
     ScreenReaderNames& operator=(const ScreenReaderNames&) = delete;
 
-    // False where the system offers no annotation service.
+    // Gives `control` the name; false where the system's annotation service did not
+    // take it (Wine has none).
     bool name(HWND control, const std::wstring& name);
+    // The name last given to `control`, empty if none.
+    [[nodiscard]] std::wstring nameGiven(HWND control) const;
 
   private:
     IAccPropServices* services_ = nullptr;
+    std::unordered_map<HWND, std::wstring> given_;
 };
 
 }  // namespace metalweight::win32

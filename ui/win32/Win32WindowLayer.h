@@ -48,6 +48,8 @@ class Win32WindowLayer final : public WindowLayer {
     void showMessage(std::string_view text, std::string_view title) override;
     void endProgram() override;
 
+    [[nodiscard]] const ScreenReaderNames& screenReaderNames() const { return names_; }
+
   private:
     enum class UserEvent : WPARAM { Selection, Pick };
 
