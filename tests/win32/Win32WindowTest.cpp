@@ -56,6 +56,10 @@ TEST(Win32Window, StartsOnAnEmptyCarbonSteelPipe) {
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(w.program.window.window(), GWL_STYLE));
     EXPECT_TRUE(style & WS_SYSMENU);
     EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
+    // The program's icon, large and small, from its resources.
+    HWND window = w.program.window.window();
+    EXPECT_NE(SendMessageW(window, WM_GETICON, ICON_BIG, 0), 0);
+    EXPECT_NE(SendMessageW(window, WM_GETICON, ICON_SMALL, 0), 0);
 }
 
 class EveryCategory : public testing::TestWithParam<int> {};
