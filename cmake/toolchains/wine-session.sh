@@ -11,7 +11,11 @@ prefix_dir=$(cd "$(dirname "$0")" && pwd)
 shift
 
 mkdir -p "$WINEPREFIX"
-"$wineserver" -p || exit 1
+# A server left running for this prefix (an earlier run that was killed, a developer's
+# shell) would keep its own display and settings: end it first.
+"$wineserver" -k 2>/dev/null
+"$wineserver" -w 2>/dev/null
+"$wineserver" -p || { echo "the Wine server did not start"; exit 1; }
 trap '"$wineserver" -k 2>/dev/null' EXIT
 
 ready=$WINEPREFIX/.metalweight-ready

@@ -106,6 +106,20 @@ TEST(Win32Window, EveryKeystrokeRecalculates) {
     EXPECT_EQ(w.text(Control::Comvalue2), "");
 }
 
+TEST(Win32Window, HomeAndEndInTheListsSelectAndRunTheHandlers) {
+    RunningWindow w;
+    w.focus(w.hwnd(Control::lItem));
+    w.key(VK_END);
+    EXPECT_TRUE(w.waitFor([&] { return w.text(Control::Frame1) == "钢丝"; }));
+    EXPECT_FALSE(w.visible(Control::Comchoice));
+    w.key(VK_HOME);
+    EXPECT_TRUE(w.waitFor([&] { return w.text(Control::Frame1) == "管道"; }));
+    w.focus(w.hwnd(Control::Comchoice));
+    w.key(VK_END);
+    EXPECT_TRUE(w.waitFor([&] { return w.form.state().choice == 6; }));
+    EXPECT_EQ(w.text(Control::Comchoice), "铝和铝合金");
+}
+
 TEST(Win32Window, PresetPickedByMouseFillsThePairedFields) {
     RunningWindow w;
     w.clickCategory(1);  // I-beam
@@ -317,6 +331,17 @@ TEST(Win32Window, FocusComesBackWhenTheWindowIsActiveAgain) {
     DestroyWindow(other);
     SetForegroundWindow(w.program.window.window());
     EXPECT_TRUE(w.waitFor([&] { return focusedControl(w) == "Comvalue2"; })) << focusedControl(w);
+}
+
+TEST(Win32Window, AltF4EndsTheProgramWithoutAHandler) {
+    RunningWindow w;
+    HWND window = w.program.window.window();
+    w.trace.clear();
+    w.key(VK_F4, {VK_MENU});
+    EXPECT_TRUE(w.waitFor([&] { return IsWindow(window) == FALSE; }));
+    MSG quit{};
+    EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));  // the loop ends
+    EXPECT_TRUE(w.trace.empty());
 }
 
 TEST(Win32Window, Command1EndsTheProgram) {

@@ -331,7 +331,13 @@ void FormWindow::dispatch(MSG& message) {
     if (input) {
         currentInput_ = &message;
     }
-    if (!IsWindow(window_) || !IsDialogMessageW(window_, &message)) {
+    const bool altF4 = message.message == WM_SYSKEYDOWN && message.wParam == VK_F4 &&
+                       (HIWORD(message.lParam) & KF_ALTDOWN) != 0;
+    if (altF4 && IsWindow(window_)) {
+        // Alt+F4 closes the window wherever the focus is; some combo boxes (Wine's) keep
+        // every Alt key to themselves.
+        SendMessageW(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
+    } else if (!IsWindow(window_) || !IsDialogMessageW(window_, &message)) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
