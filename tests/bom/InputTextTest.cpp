@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 
 namespace metalweight::bom {
 namespace {
@@ -35,10 +36,11 @@ class InputTextTest : public ::testing::Test {
         return text;
     }
 
-    fs::path path_ =
-        fs::temp_directory_path() /
-        ("metalweight-input-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    // A name of this test program's own: another run of the tests may be at work in the
+    // same folder.
+    fs::path path_ = fs::temp_directory_path() /
+                     ("metalweight-input-" + std::to_string(std::random_device{}()) +
+                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
 };
 
 TEST_F(InputTextTest, ReadsUtf8AndDropsItsByteOrderMark) {
@@ -73,7 +75,8 @@ TEST_F(InputTextTest, NamesTheLineOfABytesNeitherEncodingReads) {
 #ifndef _WIN32
 TEST(InputTextPipeTest, SwitchesToGb18030AfterAsciiAndRefusesMixedInput) {
     auto readPipe = [](const std::string& bytes) {
-        const fs::path path = fs::temp_directory_path() / "metalweight-pipe-input";
+        const fs::path path = fs::temp_directory_path() /
+                              ("metalweight-pipe-input-" + std::to_string(std::random_device{}()));
         std::ofstream(path, std::ios::binary) << bytes;
         std::FILE* pipe = popen(("cat '" + path.string() + "'").c_str(), "r");
         std::string text;
