@@ -19,13 +19,6 @@ INPUT keyInput(WORD virtualKey, bool up) {
     return input;
 }
 
-std::wstring windowText(HWND hwnd) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    text.resize(
-        static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 // Whether two icons show the same picture, pixel for pixel.
 bool sameImage(HICON a, HICON b) {
     const auto pixels = [](HICON icon) {

@@ -1,6 +1,6 @@
 #include "ui/win32/Text.h"
 
-#include <windows.h>
+#include <algorithm>
 
 namespace metalweight::win32 {
 
@@ -25,6 +25,13 @@ std::string narrow(std::wstring_view text) {
     std::string utf8(static_cast<std::size_t>(length), '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.data(), size, utf8.data(), length, nullptr, nullptr);
     return utf8;
+}
+
+std::wstring windowText(HWND hwnd) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    const int length = GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()));
+    text.resize(static_cast<std::size_t>(std::max(length, 0)));
+    return text;
 }
 
 }  // namespace metalweight::win32

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 #include <string_view>
 
@@ -9,5 +11,8 @@ namespace metalweight::win32 {
 // converts at its edge only, with these two.
 std::wstring widen(std::string_view text);
 std::string narrow(std::wstring_view text);
+
+// A window's text (a control's caption or contents), whole.
+std::wstring windowText(HWND hwnd);
 
 }  // namespace metalweight::win32

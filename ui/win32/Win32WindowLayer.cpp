@@ -8,13 +8,6 @@
 namespace metalweight::win32 {
 namespace {
 
-std::wstring windowText(HWND hwnd) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    text.resize(
-        static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 // UTF-16 position of character `index` (a Unicode code point) of `text`.
 int utf16Position(const std::wstring& text, int index) {
     std::size_t position = 0;
