@@ -8,6 +8,7 @@
 #include "core/Recalculation.h"
 #include "presets/PresetBuild.h"
 #include "ui/AboutText.h"
+#include "ui/FormDescription.h"
 
 namespace metalweight {
 namespace {
@@ -24,18 +25,6 @@ Control fieldControl(ValueField field) {
             return Control::Comvalue3;
     }
     return Control::comvalue1;
-}
-
-Control captionControl(ValueField field) {
-    switch (field) {
-        case ValueField::First:
-            return Control::lName1;
-        case ValueField::Second:
-            return Control::lName2;
-        case ValueField::Third:
-            return Control::lName3;
-    }
-    return Control::lName1;
 }
 
 // Characters of a UTF-8 text: every byte that does not continue a sequence.
@@ -267,7 +256,8 @@ void Frmmetal::pressed(Control control) {
 }
 
 void Frmmetal::setFieldCaption(ValueField field, std::string_view caption) {
-    window_.setCaption(captionControl(field), caption);
+    // A field's caption is the label above it (lName1 over comvalue1, ...).
+    window_.setCaption(*captionOf(fieldControl(field)), caption);
 }
 
 void Frmmetal::clearField(ValueField field) {
