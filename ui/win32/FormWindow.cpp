@@ -56,6 +56,20 @@ bool isCombo(ControlKind kind) {
     return kind == ControlKind::ValueCombo || kind == ControlKind::DropDownList;
 }
 
+// Where a control stands in the client area at `dpi`. A combo box's own height is its
+// field's; its height when created or moved is that of the field and the dropped list
+// together.
+RECT placeAt(const ControlDescription& d, UINT dpi) {
+    const TwipsRect place = placeInClientArea(d.control);
+    const int left = twipsToPixels(place.left, dpi);
+    const int top = twipsToPixels(place.top, dpi);
+    int height = twipsToPixels(place.height, dpi);
+    if (isCombo(d.kind)) {
+        height *= kVisibleEntries + 1;
+    }
+    return {left, top, left + twipsToPixels(place.width, dpi), top + height};
+}
+
 bool isInput(UINT message) {
     return (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
            (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST);
@@ -82,11 +96,12 @@ FormWindow::FormWindow() {
                               GetModuleHandleW(nullptr), nullptr);
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&windowProcedure));
+    dpi_ = GetDpiForWindow(window_);
+    font_ = messageFont(dpi_);
     createControls();
     stackInTabOrder();
-    dpi_ = GetDpiForWindow(window_);
-    applyFont(dpi_);
-    layOut(dpi_);
+    sizeWindow(dpi_);
+    fitComboHeights(dpi_);
     applyIcons(dpi_);
 }
 
@@ -107,12 +122,14 @@ void FormWindow::createControls() {
     for (const ControlDescription& d : kFormControls) {
         const ControlClass kind = classOf(d.kind);
         const std::wstring text = widen(d.storedText);
+        const RECT place = placeAt(d, dpi_);
         HWND hwnd = CreateWindowExW(
             kind.exStyle, kind.className, d.kind == ControlKind::TextBox ? L"" : text.c_str(),
-            kind.style, 0, 0, 0, 0, window_,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(d.control))),
+            kind.style, place.left, place.top, place.right - place.left, place.bottom - place.top,
+            window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(d.control))),
             GetModuleHandleW(nullptr), nullptr);
         controls_.at(static_cast<std::size_t>(d.control)) = hwnd;
+        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
         if (d.kind == ControlKind::ValueCombo) {
             // The stored text of a value field is its editor's text.
             SetWindowTextW(hwnd, text.c_str());
@@ -148,15 +165,19 @@ void FormWindow::stackInTabOrder() {
     place(control(Control::Frame1));
 }
 
-void FormWindow::applyFont(UINT dpi) {
+HFONT FormWindow::messageFont(UINT dpi) {
     // No font is stored: every control takes the system's user-interface font, the
     // message font, at the window's DPI.
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
-    HFONT font = nullptr;
-    if (SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, dpi)) {
-        font = CreateFontIndirectW(&metrics.lfMessageFont);
+    if (!SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, dpi)) {
+        return nullptr;
     }
+    return CreateFontIndirectW(&metrics.lfMessageFont);
+}
+
+void FormWindow::applyFont(UINT dpi) {
+    HFONT font = messageFont(dpi);
     for (HWND hwnd : controls_) {
         SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     }
@@ -164,25 +185,30 @@ void FormWindow::applyFont(UINT dpi) {
     font_ = font;
 }
 
-void FormWindow::layOut(UINT dpi) {
-    const auto pixels = [dpi](int twips) { return twipsToPixels(twips, dpi); };
-    RECT frame{0, 0, pixels(kClientWidthTwips), pixels(kClientHeightTwips)};
+void FormWindow::sizeWindow(UINT dpi) {
+    RECT frame{0, 0, twipsToPixels(kClientWidthTwips, dpi), twipsToPixels(kClientHeightTwips, dpi)};
     AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, 0, dpi);
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FormWindow::layOut(UINT dpi) {
+    sizeWindow(dpi);
     for (const ControlDescription& d : kFormControls) {
-        const TwipsRect place = placeInClientArea(d.control);
-        HWND hwnd = control(d.control);
-        const int height = pixels(place.height);
+        const RECT place = placeAt(d, dpi);
+        MoveWindow(control(d.control), place.left, place.top, place.right - place.left,
+                   place.bottom - place.top, TRUE);
+    }
+    fitComboHeights(dpi);
+}
+
+void FormWindow::fitComboHeights(UINT dpi) {
+    for (const ControlDescription& d : kFormControls) {
         if (!isCombo(d.kind)) {
-            MoveWindow(hwnd, pixels(place.left), pixels(place.top), pixels(place.width), height,
-                       TRUE);
             continue;
         }
-        // A combo box's own height is its field's; its height when created or moved is
-        // that of the field and the dropped list together.
-        MoveWindow(hwnd, pixels(place.left), pixels(place.top), pixels(place.width),
-                   height * (kVisibleEntries + 1), TRUE);
+        HWND hwnd = control(d.control);
+        const int height = twipsToPixels(placeInClientArea(d.control).height, dpi);
         // The field is its item height and a border tall, the border the theme's: try an
         // item height, see how tall the field comes out, and correct it by the difference.
         // (Wine reads an item height back larger than it was set, so read the field.)

@@ -70,6 +70,9 @@ class FormWindow {
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void createControls();
     void stackInTabOrder();
+    static HFONT messageFont(UINT dpi);
+    void sizeWindow(UINT dpi);
+    void fitComboHeights(UINT dpi);
     void layOut(UINT dpi);
     void applyFont(UINT dpi);
     void applyIcons(UINT dpi);
