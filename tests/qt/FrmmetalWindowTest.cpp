@@ -219,8 +219,8 @@ void FrmmetalWindowTest::altAOpensAboutBox() {
     watcher.start(10);
     w.window.comvalue1->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::AltModifier);
-    QTRY_VERIFY(seen);
-    QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
+    QTRY_VERIFY_WITH_TIMEOUT(seen, kWindowSystemPatienceMs);
+    QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeModalWidget() == nullptr, kWindowSystemPatienceMs);
     QCOMPARE(w.trace.back(), std::string("Command2_Click"));
     QCOMPARE(title, QStringLiteral("金属材料单重计算"));
     QCOMPARE(icon, QMessageBox::Information);
@@ -243,7 +243,7 @@ void FrmmetalWindowTest::escapeEndsProgram() {
     QVERIFY(w.waitUntilActive());
     QTest::keyClicks(w.window.comvalue1, QStringLiteral("89"));
     QTest::keyClick(w.window.comvalue1, Qt::Key_Escape);
-    QTRY_VERIFY(w.ended);
+    QTRY_VERIFY_WITH_TIMEOUT(w.ended, kWindowSystemPatienceMs);
     QVERIFY(!w.window.isVisible());
 }
 

@@ -53,8 +53,8 @@ void withContextMenu(QWidget* widget, const std::function<void(QMenu*)>& inspect
     QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(5, 5),
                             widget->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(widget, &event);  // some menus return at once, some on closing
-    QTRY_VERIFY2(seen, "no context menu opened");
-    QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
+    QTRY_VERIFY2_WITH_TIMEOUT(seen, "no context menu opened", kWindowSystemPatienceMs);
+    QTRY_VERIFY_WITH_TIMEOUT(QApplication::activePopupWidget() == nullptr, kWindowSystemPatienceMs);
 }
 
 QAccessibleInterface* accessible(QObject* object) {
@@ -99,9 +99,9 @@ void WindowEdgesTest::escapeClosesOnlyAnOpenDropDown() {
     combo->setFocus(Qt::MouseFocusReason);
     combo->showPopup();
     QWidget* popup = combo->view()->window();
-    QVERIFY(QTest::qWaitForWindowExposed(popup));
+    QVERIFY(QTest::qWaitForWindowExposed(popup, kWindowSystemPatienceMs));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    QTRY_VERIFY(!popup->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!popup->isVisible(), kWindowSystemPatienceMs);
     QTest::qWait(50);
     QVERIFY2(!w.ended, "Esc in an open list ended the program");
     QVERIFY(w.window.isVisible());
@@ -131,7 +131,7 @@ void WindowEdgesTest::escapeWithoutPopupStillEnds() {
         QWidget* same = again.window.findChild<QWidget*>(target->objectName());
         same->setFocus();
         QTest::keyClick(same, Qt::Key_Escape);
-        QTRY_VERIFY(again.ended);
+        QTRY_VERIFY_WITH_TIMEOUT(again.ended, kWindowSystemPatienceMs);
     }
 }
 
@@ -149,7 +149,7 @@ void WindowEdgesTest::aboutButtonSpeaksChinese() {
     });
     watcher.start(10);
     QTest::mouseClick(w.window.Command2, Qt::LeftButton);
-    QTRY_VERIFY(!buttonText.isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(!buttonText.isEmpty(), kWindowSystemPatienceMs);
     QVERIFY2(hasChinese(buttonText) && !hasEnglishWord(buttonText), qPrintable(buttonText));
     QVERIFY(!w.ended);
 }
@@ -227,7 +227,7 @@ void WindowEdgesTest::aboutBoxKeepsSevenLines() {
     });
     watcher.start(20);
     QTest::mouseClick(w.window.Command2, Qt::LeftButton);
-    QTRY_VERIFY(lines != 0);
+    QTRY_VERIFY_WITH_TIMEOUT(lines != 0, kWindowSystemPatienceMs);
     QCOMPARE(text.count(QLatin1Char('\n')) + 1, 7);
     QVERIFY2(lines == 7, qPrintable(QStringLiteral("%1 lines: %2").arg(lines).arg(seen)));
 }

@@ -12,6 +12,12 @@
 
 namespace metalweight {
 
+// How long a test waits for the window system (a window shown or activated, a popup
+// opened or closed) before it fails. A wait ends as soon as the thing happens; the bound
+// is wide because a busy machine, with a sanitizer build, can take seconds for it, and a
+// verdict must not depend on how busy the machine is.
+inline constexpr int kWindowSystemPatienceMs = 60000;
+
 // The real window with its layer and handlers, started as the program starts it, with
 // the handlers it runs recorded and the end of the program caught.
 struct RunningWindow {
@@ -21,7 +27,7 @@ struct RunningWindow {
         window.activateWindow();
     }
 
-    bool waitUntilActive() { return QTest::qWaitForWindowActive(&window); }
+    bool waitUntilActive() { return QTest::qWaitForWindowActive(&window, kWindowSystemPatienceMs); }
 
     // Clicks an entry of the category list.
     void clickCategory(int row) {
@@ -35,7 +41,7 @@ struct RunningWindow {
         combo->setFocus(Qt::MouseFocusReason);  // the click that opens the list
         combo->showPopup();
         QAbstractItemView* view = combo->view();
-        if (!QTest::qWaitForWindowExposed(view->window())) {
+        if (!QTest::qWaitForWindowExposed(view->window(), kWindowSystemPatienceMs)) {
             qWarning("the drop-down list did not show");
         }
         const QModelIndex entry = view->model()->index(row, 0);

@@ -46,7 +46,7 @@ RunningWindow::RunningWindow() : program([this] { ended = true; }) {
 }
 
 bool RunningWindow::waitFor(const std::function<bool()>& done) {
-    const auto deadline = Clock::now() + std::chrono::seconds(10);
+    const auto deadline = Clock::now() + kPatience;
     while (!done()) {
         if (Clock::now() > deadline) {
             return false;
@@ -58,10 +58,20 @@ bool RunningWindow::waitFor(const std::function<bool()>& done) {
 }
 
 void RunningWindow::settle() {
-    const auto until = Clock::now() + std::chrono::milliseconds(150);
-    while (Clock::now() < until) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    // Input sent with SendInput is in the thread's queue when SendInput returns, and the
+    // user events the layer posts follow it there: handle messages until the queue has
+    // stayed empty across a short pause. It ends on the queue, not on a clock, so a busy
+    // machine only makes it take longer.
+    const auto deadline = Clock::now() + kPatience;
+    int quiet = 0;
+    while (quiet < 2 && Clock::now() < deadline) {
         program.window.handlePendingMessages();
+        if (HIWORD(GetQueueStatus(QS_ALLINPUT)) == 0) {
+            ++quiet;
+            Sleep(20);
+        } else {
+            quiet = 0;
+        }
     }
 }
 
@@ -80,6 +90,13 @@ void RunningWindow::key(WORD virtualKey, std::vector<WORD> modifiers) {
 }
 
 void RunningWindow::typeText(const std::wstring& text) {
+    // What the editor with the focus will hold: the typed text in place of its selection.
+    HWND editor = GetFocus();
+    std::wstring expected = windowText(editor);
+    DWORD from = 0;
+    DWORD to = 0;
+    SendMessageW(editor, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+    expected.replace(from, to - from, text);
     for (const wchar_t c : text) {
         INPUT down{};
         down.type = INPUT_KEYBOARD;
@@ -90,6 +107,8 @@ void RunningWindow::typeText(const std::wstring& text) {
         send({down, up});
         settle();
     }
+    waitFor([&] { return windowText(editor) == expected; });
+    settle();
 }
 
 void RunningWindow::click(HWND target, POINT point) {

@@ -16,14 +16,16 @@ namespace metalweight::win32 {
 // it with real input (SendInput) and reads its controls back through window messages.
 class RunningWindow {
   public:
+    static constexpr std::chrono::seconds kPatience{60};
+
     RunningWindow();
 
-    // Handles the window's messages until `done` holds; false if it did not within ten
-    // seconds. Input goes through Windows' queues, so every check of what input did
-    // waits for its outcome.
+    // Handles the window's messages until `done` holds; false if it did not within a
+    // minute (it ends as soon as `done` holds). Input goes through Windows' queues, so
+    // every check of what input did waits for its outcome.
     bool waitFor(const std::function<bool()>& done);
-    // Handles the window's messages for a moment: for checks that something did not
-    // happen.
+    // Handles the window's messages until none are waiting: what input sent so far has
+    // been handled, and the events it caused with it.
     void settle();
 
     // Real input.
