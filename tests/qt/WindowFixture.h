@@ -2,10 +2,8 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QListWidget>
 #include <QTest>
-#include <QWindow>
 #include <memory>
 #include <string>
 #include <vector>
@@ -29,20 +27,7 @@ struct RunningWindow {
         window.activateWindow();
     }
 
-    // A window manager drops an activation request for a window it has not taken on yet,
-    // which on a busy machine can be the one made at start: ask again, while waiting,
-    // until the window is active.
-    bool waitUntilActive() {
-        QElapsedTimer waited;
-        waited.start();
-        while (!window.isActiveWindow() && waited.elapsed() < kWindowSystemPatienceMs) {
-            if (window.windowHandle() != nullptr && window.windowHandle()->isExposed()) {
-                window.activateWindow();
-            }
-            QTest::qWait(100);
-        }
-        return QTest::qWaitForWindowActive(&window, 1000);
-    }
+    bool waitUntilActive() { return QTest::qWaitForWindowActive(&window, kWindowSystemPatienceMs); }
 
     // Clicks an entry of the category list.
     void clickCategory(int row) {
