@@ -13,6 +13,7 @@ function(expect_status expected)
         message(SEND_ERROR "'${ARGN}' exited ${status}, not ${expected}: ${err}")
     endif()
     set(last_output "${out}" PARENT_SCOPE)
+    set(last_error "${err}" PARENT_SCOPE)
 endfunction()
 
 expect_status(0 --format json ${GOLDEN}/categories.csv)
@@ -34,4 +35,22 @@ expect_status(0 -o ${out} ${GOLDEN}/categories.csv)
 file(READ ${out} written LIMIT 3 HEX)
 if(NOT written STREQUAL "efbbbf")
     message(SEND_ERROR "-o did not replace the file with the report: ${written}")
+endif()
+
+# A list and a report with Chinese names, and a character that code page 936 lacks: the
+# program takes its arguments and opens its files as Windows gives them, in UTF-16. The
+# report is the Linux build's byte for byte.
+set(list "${WORK}/下料清单가.csv")
+set(report "${WORK}/报告가.json")
+file(COPY_FILE ${GOLDEN}/gb18030.csv ${list})
+file(REMOVE ${report})
+expect_status(0 --format json -o ${report} ${list})
+execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${report} ${GOLDEN}/gb18030.json
+                RESULT_VARIABLE different)
+if(different)
+    message(SEND_ERROR "the report of a list with a Chinese name differs from the Linux build's")
+endif()
+expect_status(2 "${WORK}/不在这里.csv")
+if(NOT last_error MATCHES "不在这里.csv: 打不开")
+    message(SEND_ERROR "a missing list's name is not in its message: ${last_error}")
 endif()

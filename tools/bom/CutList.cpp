@@ -8,6 +8,7 @@
 #include "tools/bom/InputText.h"
 #include "tools/bom/LineItem.h"
 #include "tools/bom/RowBatches.h"
+#include "tools/bom/SystemText.h"
 
 namespace metalweight::bom {
 namespace {
@@ -18,8 +19,7 @@ bool isBlank(const Record& record) {
 }
 
 void report(std::FILE* diagnostics, const std::string& text) {
-    std::fputs(text.c_str(), diagnostics);
-    std::fputc('\n', diagnostics);
+    writeText(diagnostics, text + '\n');
 }
 
 void report(std::FILE* diagnostics, const RunOptions& options, const RowError& error) {

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "tools/bom/ShortestText.h"
+#include "tools/bom/SystemText.h"
 
 namespace metalweight::bom {
 
@@ -50,7 +51,7 @@ bool Output::flush() {
         return true;
     }
     if (used_ > 0) {
-        if (std::fwrite(data_, 1, used_, file_) != used_) {
+        if (!writeText(file_, {data_, used_})) {
             failed_ = true;
         }
         used_ = 0;
@@ -67,7 +68,7 @@ void Output::write(std::string_view text) {
         return;
     }
     flush();
-    if (std::fwrite(text.data(), 1, text.size(), file_) != text.size()) {
+    if (!writeText(file_, text)) {
         failed_ = true;
     }
 }

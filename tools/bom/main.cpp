@@ -6,38 +6,40 @@
 #include <filesystem>
 #include <map>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "tools/bom/CutList.h"
 #include "tools/bom/InputText.h"
+#include "tools/bom/SystemText.h"
 #include "ui/Version.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
-#else
-#include <unistd.h>
 #endif
 
 namespace {
 
 using namespace metalweight::bom;
 
-bool isTerminal(std::FILE* file) {
-#ifdef _WIN32
-    return _isatty(_fileno(file)) != 0;
-#else
-    return isatty(fileno(file)) != 0;
-#endif
+// A message for the user, on standard error.
+void complain(const std::string& message) {
+    writeText(stderr, message + "\n");
+}
+
+std::string reasonOf(int error) {
+    return std::strerror(error);
 }
 
 // The report for -o goes to a new file beside the named one, which takes its place only
 // once the report is complete: an existing file is never left half-written.
 class ReplacedFile {
   public:
-    explicit ReplacedFile(std::filesystem::path target) : target_(std::move(target)) {}
+    explicit ReplacedFile(const std::string& target) : target_(pathOf(target)) {}
     ~ReplacedFile() {
         if (file_ != nullptr) {
             std::fclose(file_);
@@ -49,13 +51,14 @@ class ReplacedFile {
     ReplacedFile& operator=(const ReplacedFile&) = delete;
 
     std::FILE* open() {
-        std::string pattern = target_.string() + ".XXXXXX";
 #ifdef _WIN32
-        if (_mktemp_s(pattern.data(), pattern.size() + 1) != 0) {
+        std::wstring pattern = target_.wstring() + L".XXXXXX";
+        if (_wmktemp_s(pattern.data(), pattern.size() + 1) != 0) {
             return nullptr;
         }
-        file_ = std::fopen(pattern.c_str(), "wb");
+        file_ = _wfopen(pattern.c_str(), L"wb");
 #else
+        std::string pattern = target_.string() + ".XXXXXX";
         const int descriptor = mkstemp(pattern.data());
         file_ = descriptor < 0 ? nullptr : fdopen(descriptor, "wb");
 #endif
@@ -86,7 +89,7 @@ class ReplacedFile {
     std::FILE* file_ = nullptr;
 };
 
-int run(int argc, char** argv) {
+int run(std::vector<std::string> arguments) {
     CLI::App app{
         "金属材料单重计算：按下料清单算出每一行的单重、单件重量和总重量，"
         "以及按类别的合计和总重量。",
@@ -110,9 +113,18 @@ int run(int argc, char** argv) {
                                           std::to_string(metalweight::kVersionMinor) + "." +
                                           std::to_string(metalweight::kVersionRevision));
     try {
-        app.parse(argc, argv);
+        std::vector<char*> argv;
+        for (std::string& argument : arguments) {
+            argv.push_back(argument.data());
+        }
+        app.parse(static_cast<int>(argv.size()), argv.data());
     } catch (const CLI::ParseError& error) {
-        const int status = app.exit(error);
+        // --help, --version and a bad option, through the console's own text on Windows.
+        std::ostringstream out;
+        std::ostringstream err;
+        const int status = app.exit(error, out, err);
+        writeText(stdout, out.str());
+        writeText(stderr, err.str());
         return status == 0 ? 0 : kRunFailed;
     }
 
@@ -130,9 +142,9 @@ int run(int argc, char** argv) {
 
     std::FILE* in = stdin;
     if (inputName != "-") {
-        in = std::fopen(inputName.c_str(), "rb");
+        in = openFile(inputName, "rb");
         if (in == nullptr) {
-            std::fprintf(stderr, "%s: 打不开：%s\n", inputName.c_str(), std::strerror(errno));
+            complain(inputName + ": 打不开：" + reasonOf(errno));
             return kRunFailed;
         }
     }
@@ -142,8 +154,7 @@ int run(int argc, char** argv) {
         replaced.emplace(outputName);
         out = replaced->open();
         if (out == nullptr) {
-            std::fprintf(stderr, "%s: 不能在它旁边建立文件：%s\n", outputName.c_str(),
-                         std::strerror(errno));
+            complain(outputName + ": 不能在它旁边建立文件：" + reasonOf(errno));
             return kRunFailed;
         }
     }
@@ -153,7 +164,7 @@ int run(int argc, char** argv) {
         Output output(out);
         status = runCutList(text, options, output, stderr);
     } catch (const InputError& error) {
-        std::fprintf(stderr, "%s\n", error.what());
+        complain(error.what());
     }
     if (in != stdin) {
         std::fclose(in);
@@ -161,7 +172,7 @@ int run(int argc, char** argv) {
     // With --keep-going, a report with bad rows left out is complete, and written.
     const bool complete = status == kRunSucceeded || (status == kRunHadBadRows && keepGoing);
     if (replaced && complete && !replaced->commit()) {
-        std::fprintf(stderr, "%s: 不能替换：%s\n", outputName.c_str(), std::strerror(errno));
+        complain(outputName + ": 不能替换：" + reasonOf(errno));
         return kRunFailed;
     }
     return status;
@@ -170,9 +181,9 @@ int run(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     try {
-        return run(argc, argv);
+        return run(programArguments(argc, argv));
     } catch (const std::exception& error) {  // out of memory, or a file system error
-        std::fprintf(stderr, "metalweight-bom: %s\n", error.what());
+        complain(std::string("metalweight-bom: ") + error.what());
         return kRunFailed;
     }
 }
