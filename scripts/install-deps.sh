@@ -10,7 +10,7 @@ packages=(
     xvfb xauth openbox x11-utils fonts-noto-cjk locales time bsdutils
     clang clang-format clang-tidy cppcheck libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev lintian file
-    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine64
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine64 nsis
 )
 
 missing=()

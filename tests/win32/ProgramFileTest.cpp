@@ -3,63 +3,12 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <chrono>
-#include <string>
-
+#include "tests/win32/StartedProgram.h"
 #include "tests/win32/TestFiles.h"
 #include "ui/win32/Text.h"
 
 namespace metalweight::win32 {
 namespace {
-
-class StartedProgram {
-  public:
-    StartedProgram() {
-        std::wstring commandLine = L"\"" + widen(kProgramFile) + L"\"";
-        STARTUPINFOW startup{};
-        startup.cb = sizeof(startup);
-        if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                           nullptr, &startup, &process_)) {
-            CloseHandle(process_.hThread);
-        }
-    }
-    ~StartedProgram() {
-        if (process_.hProcess != nullptr) {
-            TerminateProcess(process_.hProcess, 1);
-            CloseHandle(process_.hProcess);
-        }
-    }
-    StartedProgram(const StartedProgram&) = delete;
-    StartedProgram& operator=(const StartedProgram&) = delete;
-
-    [[nodiscard]] bool started() const { return process_.hProcess != nullptr; }
-
-    // The program's main window, once it is shown. A busy machine can take many seconds
-    // to start a program under Wine: the wait ends when the window shows, or after a
-    // minute.
-    HWND window() {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-        while (window_ == nullptr && std::chrono::steady_clock::now() < deadline) {
-            HWND found = FindWindowW(L"MetalweightFrmmetal", nullptr);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(found, &owner);
-            if (found != nullptr && owner == process_.dwProcessId && IsWindowVisible(found)) {
-                window_ = found;
-            } else {
-                Sleep(10);
-            }
-        }
-        return window_;
-    }
-
-    bool endsWithin(DWORD milliseconds) {
-        return WaitForSingleObject(process_.hProcess, milliseconds) == WAIT_OBJECT_0;
-    }
-
-  private:
-    PROCESS_INFORMATION process_{};
-    HWND window_ = nullptr;
-};
 
 // The button with the given caption among the window's controls.
 HWND button(HWND window, const wchar_t* caption) {
@@ -67,7 +16,7 @@ HWND button(HWND window, const wchar_t* caption) {
 }
 
 TEST(ProgramFile, ShowsTheWindowAndCommand1EndsIt) {
-    StartedProgram program;
+    StartedProgram program(widen(kProgramFile));
     ASSERT_TRUE(program.started()) << kProgramFile;
     HWND window = program.window();
     ASSERT_NE(window, nullptr);
@@ -81,7 +30,7 @@ TEST(ProgramFile, ShowsTheWindowAndCommand1EndsIt) {
 }
 
 TEST(ProgramFile, TheCloseBoxEndsIt) {
-    StartedProgram program;
+    StartedProgram program(widen(kProgramFile));
     ASSERT_TRUE(program.started());
     HWND window = program.window();
     ASSERT_NE(window, nullptr);

@@ -11,7 +11,6 @@
 namespace metalweight::win32 {
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"MetalweightFrmmetal";
 // A fixed single border with the close box: no sizing frame, no minimise or maximise.
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 constexpr int kFirstControlId = 100;
@@ -82,7 +81,7 @@ ATOM registerWindowClass() {
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.lpszClassName = kWindowClass;
+    windowClass.lpszClassName = FormWindow::kClassName;
     return RegisterClassExW(&windowClass);
 }
 
@@ -91,7 +90,7 @@ ATOM registerWindowClass() {
 FormWindow::FormWindow() {
     static const ATOM windowClass = registerWindowClass();
     static_cast<void>(windowClass);
-    window_ = CreateWindowExW(0, kWindowClass, L"Frmmetal", kWindowStyle, CW_USEDEFAULT,
+    window_ = CreateWindowExW(0, kClassName, L"Frmmetal", kWindowStyle, CW_USEDEFAULT,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                               GetModuleHandleW(nullptr), nullptr);
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));

@@ -28,6 +28,8 @@ class FormWindow {
     // The message the layer posts to itself to run a user event once its control has
     // finished with the input that caused it.
     static constexpr UINT kPostedEvent = WM_APP + 1;
+    // The main window's class, by which another program (a test, an installer) finds it.
+    static constexpr wchar_t kClassName[] = L"MetalweightFrmmetal";
 
     FormWindow();
     ~FormWindow();
