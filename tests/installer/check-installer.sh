@@ -52,6 +52,16 @@ step "silent uninstall"
 "$wine" "$installed\\uninstall.exe" /S || fail "the uninstaller exited $?"
 checks 'Uninstalled.*'
 
+step "a folder of the user's choice, whose other files the uninstaller keeps"
+chosen=$WINEPREFIX/drive_c/工具/metalweight
+"$wine" "$setup" /S '/D=C:\工具\metalweight' || fail "installing into a chosen folder exited $?"
+[ "$(ls "$chosen" | LC_ALL=C sort | tr '\n' ' ')" = "LICENSE.txt cut-list-guide.html metalweight-bom.exe metalweight.exe uninstall.exe " ] ||
+    fail "the chosen folder holds: $(ls "$chosen")"
+echo "类别,规格" >"$chosen/我的清单.csv"
+"$wine" 'C:\工具\metalweight\uninstall.exe' /S || fail "the uninstaller exited $?"
+checks 'Uninstalled.*'
+[ "$(ls "$chosen")" = "我的清单.csv" ] || fail "after uninstalling, the chosen folder holds: $(ls "$chosen")"
+
 step "no menu entries on the host"
 entries=$(find "$HOME" -name "*.desktop" -o -name "*.menu" | head -n 5)
 [ -z "$entries" ] || fail "Wine wrote menu entries: $entries"
