@@ -3,8 +3,10 @@
 //   Installed.*    after a silent install, and again after installing over it
 //   Uninstalled.*  after a silent uninstall
 //   Portable.*     with METALWEIGHT_UNPACKED_FOLDER naming the unpacked zip's folder
+//   Setup.*        with METALWEIGHT_SETUP naming the installer
 #include <windows.h>
 // After windows.h, which they need.
+#include <shellapi.h>
 #include <shlobj.h>
 #include <shobjidl.h>
 #include <tlhelp32.h>
@@ -194,6 +196,40 @@ std::wstring startMenuShortcut() {
     return knownFolder(FOLDERID_CommonPrograms) + L"\\" + kShortcut;
 }
 
+std::wstring environment(const wchar_t* name) {
+    wchar_t value[MAX_PATH] = {};
+    const DWORD length = GetEnvironmentVariableW(name, value, MAX_PATH);
+    return {value, length < MAX_PATH ? length : 0};
+}
+
+// A text of a program file's version record, in its Chinese block.
+std::string versionText(const std::wstring& file, const wchar_t* name) {
+    DWORD ignored = 0;
+    std::vector<char> record(GetFileVersionInfoSizeW(file.c_str(), &ignored));
+    void* value = nullptr;
+    UINT length = 0;
+    if (record.empty() ||
+        !GetFileVersionInfoW(file.c_str(), 0, static_cast<DWORD>(record.size()), record.data()) ||
+        !VerQueryValueW(record.data(),
+                        (std::wstring(L"\\StringFileInfo\\080404b0\\") + name).c_str(), &value,
+                        &length) ||
+        length == 0) {
+        return "(none)";
+    }
+    return narrow({static_cast<const wchar_t*>(value), length - 1});
+}
+
+TEST(Setup, CarriesTheProgramsIconAndAVersionRecordOfItsOwn) {
+    const std::wstring setup = environment(L"METALWEIGHT_SETUP");
+    ASSERT_FALSE(setup.empty());
+    EXPECT_EQ(versionText(setup, L"ProductName"), narrow(kName));
+    EXPECT_EQ(versionText(setup, L"ProductVersion"), kVersionRecord);
+    EXPECT_EQ(versionText(setup, L"FileVersion"), kVersionRecord);
+    EXPECT_EQ(versionText(setup, L"CompanyName"), "The metalweight developers");
+    // An icon Explorer shows for the file: the program's, which makensis was given.
+    EXPECT_GT(ExtractIconExW(setup.c_str(), -1, nullptr, nullptr, 0), 0U);
+}
+
 class Installed : public testing::Test {
     ComApartment com_;
 };
@@ -271,9 +307,9 @@ TEST_F(Uninstalled, NothingIsLeft) {
 }
 
 TEST(Portable, CalculatorRunsFromTheUnpackedFolder) {
-    wchar_t folder[MAX_PATH] = {};
-    ASSERT_NE(GetEnvironmentVariableW(L"METALWEIGHT_UNPACKED_FOLDER", folder, MAX_PATH), 0U);
-    StartedProgram program(std::wstring(folder) + L"\\metalweight.exe");
+    const std::wstring folder = environment(L"METALWEIGHT_UNPACKED_FOLDER");
+    ASSERT_FALSE(folder.empty());
+    StartedProgram program(folder + L"\\metalweight.exe");
     ASSERT_TRUE(program.started());
     HWND window = program.window();
     ASSERT_NE(window, nullptr);

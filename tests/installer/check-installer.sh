@@ -28,9 +28,20 @@ fail() {
     failures=$((failures + 1))
 }
 step() { echo "== $*"; }
-checks() { "$wine" "$checks" --gtest_filter="$1" || fail "$1"; }
+# A group of checks; one that matches no test fails too.
+checks() {
+    local output status
+    output=$("$wine" "$checks" --gtest_filter="$1" 2>&1)
+    status=$?
+    echo "$output"
+    [ "$status" -eq 0 ] || fail "$1"
+    grep -Eq '^\[==========\] [1-9][0-9]* tests? from' <<<"$output" || fail "$1: no such checks"
+}
 
 installed='C:\Program Files\metalweight'
+step "the installer's own file"
+METALWEIGHT_SETUP="Z:$setup" checks 'Setup.*'
+
 step "silent install"
 "$wine" "$setup" /S || fail "the silent install exited $?"
 checks 'Installed.*'
