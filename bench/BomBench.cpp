@@ -1,5 +1,5 @@
 // Throughput of the cut-list program's run: rows a second from a list in memory to a
-// report thrown away, by format and with or without the reading thread.
+// report thrown away, by format, with sections that repeat and sections that all differ.
 // bench/bom-vs-awk.sh sets the same run against awk on a file.
 #include <benchmark/benchmark.h>
 
@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <string>
 
+#include "tests/bom/StringSource.h"
 #include "tools/bom/CutList.h"
-#include "tools/bom/StringSource.h"
 
 namespace {
 
@@ -61,14 +61,12 @@ std::string differentSections(int rows) {
     return text;
 }
 
-void weighList(benchmark::State& state, Format format, bool readAhead,
-               std::string (*list)(int) = cutList) {
+void weighList(benchmark::State& state, Format format, std::string (*list)(int) = cutList) {
     const int rows = static_cast<int>(state.range(0));
     const std::string text = list(rows);
     std::FILE* sink = std::fopen("/dev/null", "wb");
     RunOptions options;
     options.format = format;
-    options.readAhead = readAhead;
     for (auto _ : state) {
         StringSource source(text);
         Output output(sink);
@@ -80,47 +78,25 @@ void weighList(benchmark::State& state, Format format, bool readAhead,
 }
 
 void BM_CsvReport(benchmark::State& state) {
-    weighList(state, Format::kCsv, true);
+    weighList(state, Format::kCsv);
 }
 void BM_JsonReport(benchmark::State& state) {
-    weighList(state, Format::kJson, true);
+    weighList(state, Format::kJson);
 }
 void BM_TableReport(benchmark::State& state) {
-    weighList(state, Format::kTable, true);
+    weighList(state, Format::kTable);
 }
-void BM_CsvReportOneThread(benchmark::State& state) {
-    weighList(state, Format::kCsv, false);
-}
-
 void BM_CsvReportDifferentSections(benchmark::State& state) {
-    weighList(state, Format::kCsv, true, differentSections);
+    weighList(state, Format::kCsv, differentSections);
 }
 void BM_JsonReportDifferentSections(benchmark::State& state) {
-    weighList(state, Format::kJson, true, differentSections);
-}
-void BM_CsvReportDifferentSectionsOneThread(benchmark::State& state) {
-    weighList(state, Format::kCsv, false, differentSections);
-}
-void BM_JsonReportDifferentSectionsOneThread(benchmark::State& state) {
-    weighList(state, Format::kJson, false, differentSections);
+    weighList(state, Format::kJson, differentSections);
 }
 
-BENCHMARK(BM_CsvReport)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_JsonReport)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_TableReport)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_CsvReportOneThread)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_CsvReportDifferentSections)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_JsonReportDifferentSections)
-    ->Arg(100000)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
-BENCHMARK(BM_CsvReportDifferentSectionsOneThread)
-    ->Arg(100000)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
-BENCHMARK(BM_JsonReportDifferentSectionsOneThread)
-    ->Arg(100000)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+BENCHMARK(BM_CsvReport)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_JsonReport)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TableReport)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CsvReportDifferentSections)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_JsonReportDifferentSections)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

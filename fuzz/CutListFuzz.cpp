@@ -8,6 +8,7 @@
 #include "tools/bom/CutList.h"
 #include "tools/bom/Designation.h"
 #include "tools/bom/InputText.h"
+#include "tools/bom/PlainDecimal.h"
 
 namespace {
 
@@ -50,7 +51,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     options.format =
         size % 3 == 0 ? Format::kJson : (size % 3 == 1 ? Format::kCsv : Format::kTable);
     options.keepGoing = true;
-    options.readAhead = size % 2 == 0;
     {
         InputText input(in, "fuzz");
         Output output(sink());

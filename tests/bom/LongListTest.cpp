@@ -1,8 +1,11 @@
-// A long list weighs each row as a list of that row alone does: sections kept or not,
-// batches weighed on either thread.
+// A long list weighs each row as a list of that row alone does, whether its section was
+// seen before or not, with more different sections than the reader keeps.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <nlohmann/json.hpp>
+#include <random>
 
 #include "tests/bom/RunCutList.h"
 
@@ -13,8 +16,8 @@ using nlohmann::json;
 
 constexpr std::string_view kHeader = "类别,材质,规格,长度,数量\n";
 
-// Row i: all different sections at first (so that keeping them stops paying), then a
-// few kinds again and again (so that it pays again).
+// Row i: all different sections at first (more than the reader keeps), then a few kinds
+// again and again.
 std::string rowOf(int i) {
     if (i < 9000) {
         return "管道,紫铜,φ" + std::to_string(20 + i % 500) + "×" + std::to_string(1 + i / 500) +
@@ -25,7 +28,7 @@ std::string rowOf(int i) {
 }
 
 TEST(LongListTest, EveryRowWeighsAsItsOwnListDoes) {
-    constexpr int kRows = 48000;  // long enough to keep sections again at the end
+    constexpr int kRows = 48000;
     std::string list(kHeader);
     for (int i = 0; i < kRows; ++i) {
         list += rowOf(i);
@@ -41,6 +44,44 @@ TEST(LongListTest, EveryRowWeighsAsItsOwnListDoes) {
         row["line"] = i + 2;
         EXPECT_EQ(rows[static_cast<std::size_t>(i)], row) << "row " << i;
     }
+}
+
+// A list whose bytes stop being text far into it (a GB18030 list cut off mid-character,
+// say): rows are written a whole group of 256 at a time, and none of the group that was
+// being read when the text stopped, nor any message about its rows.
+TEST(LongListTest, AListUnreadablePartwayEndsItsReportAtAWholeGroup) {
+    std::string list = "category,d1,length,quantity,note\n";
+    for (int i = 0; i < 9000; ++i) {
+        // Every 100th row is bad; a message names it only once its group is written.
+        list += i == 7000 ? "round,20,1,1,\xFF\n"
+                          : "round,20," + std::string(i % 100 == 99 ? "x" : "2") + ",1,\n";
+    }
+    // A name of this run's own: another run of the tests may be at work in the same folder.
+    const std::filesystem::path file =
+        std::filesystem::temp_directory_path() /
+        ("metalweight-partway-" + std::to_string(std::random_device{}()));
+    {
+        std::FILE* out = std::fopen(file.string().c_str(), "wb");
+        ASSERT_NE(out, nullptr);
+        std::fwrite(list.data(), 1, list.size(), out);
+        std::fclose(out);
+    }
+    const testing::RunResult run = testing::runFile(file, Format::kCsv, true);
+    std::filesystem::remove(file);
+    EXPECT_EQ(run.status, kRunFailed);
+    const auto rows = std::count(run.output.begin(), run.output.end(), '\n') - 1;  // the header
+    ASSERT_GT(rows, 0) << "the rows before the unreadable block are written";
+    // The rows read are whole groups of 256, of which every 100th is bad.
+    long read = 0;
+    for (long groups = 1; groups * 256 < 9000; ++groups) {
+        if (groups * 256 - groups * 256 / 100 == rows) {
+            read = groups * 256;
+        }
+    }
+    ASSERT_GT(read, 0) << rows << " rows written are not whole groups";
+    EXPECT_LT(read, 7000);
+    const auto messages = std::count(run.diagnostics.begin(), run.diagnostics.end(), '\n');
+    EXPECT_EQ(messages, read / 100 + 1) << run.diagnostics;  // and the encoding's
 }
 
 }  // namespace

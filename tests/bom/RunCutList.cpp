@@ -6,8 +6,8 @@
 #include <windows.h>
 #endif
 
+#include "tests/bom/StringSource.h"
 #include "tools/bom/InputText.h"
-#include "tools/bom/StringSource.h"
 
 namespace metalweight::bom::testing {
 namespace {

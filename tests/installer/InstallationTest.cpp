@@ -285,8 +285,7 @@ TEST_F(Installed, ShortcutStartsTheCalculator) {
     wchar_t title[64] = {};
     GetWindowTextW(window, title, 64);
     EXPECT_EQ(narrow(title), narrow(kName));
-    PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-    EXPECT_TRUE(program.endsWithin(60000));
+    EXPECT_TRUE(program.closesByItsCloseBox());
 }
 
 class Uninstalled : public testing::Test {
@@ -313,8 +312,7 @@ TEST(Portable, CalculatorRunsFromTheUnpackedFolder) {
     ASSERT_TRUE(program.started());
     HWND window = program.window();
     ASSERT_NE(window, nullptr);
-    PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-    EXPECT_TRUE(program.endsWithin(60000));
+    EXPECT_TRUE(program.closesByItsCloseBox());
 }
 
 }  // namespace

@@ -42,4 +42,9 @@ bool StartedProgram::endsWithin(DWORD milliseconds) {
     return WaitForSingleObject(process_.hProcess, milliseconds) == WAIT_OBJECT_0;
 }
 
+bool StartedProgram::closesByItsCloseBox() {
+    PostMessageW(window(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    return endsWithin(60000);
+}
+
 }  // namespace metalweight::win32

@@ -22,6 +22,9 @@ class StartedProgram {
     HWND window();
 
     bool endsWithin(DWORD milliseconds);
+    // Closes the window by its close box, as a user does; true when the program then
+    // ends within a minute.
+    bool closesByItsCloseBox();
 
   private:
     PROCESS_INFORMATION process_{};

@@ -12,18 +12,12 @@
 #include <string>
 
 #include "tests/windows/BomFiles.h"
+#include "ui/win32/Text.h"
 
 namespace metalweight {
 namespace {
 
-std::wstring widened(std::string_view text) {
-    const int length =
-        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
-                        length);
-    return wide;
-}
+using win32::widen;
 
 std::wstring withoutBlanks(std::wstring text) {
     std::erase_if(text, [](wchar_t c) { return c == L' ' || c == L'\r' || c == L'\n'; });
@@ -74,7 +68,7 @@ class BomConsole : public testing::Test {
         startup.hStdInput = keyboard_;
         startup.hStdOutput = screen_;
         startup.hStdError = screen_;
-        std::wstring commandLine = L"\"" + widened(kBomProgram) + L"\" " + arguments;
+        std::wstring commandLine = L"\"" + widen(kBomProgram) + L"\" " + arguments;
         PROCESS_INFORMATION process{};
         if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
                             nullptr, &startup, &process)) {
@@ -105,7 +99,7 @@ class BomConsole : public testing::Test {
 
     static std::wstring golden(const std::string& name) {
         std::ifstream file(std::string(kGoldenFolder) + "/" + name, std::ios::binary);
-        return widened(std::string(std::istreambuf_iterator<char>(file), {}));
+        return widen(std::string(std::istreambuf_iterator<char>(file), {}));
     }
 
     HANDLE screen_ = INVALID_HANDLE_VALUE;
@@ -115,7 +109,7 @@ class BomConsole : public testing::Test {
 // The table as the Linux build writes it, character for character: the console's cells
 // pad Chinese differently, so blanks are left out of the comparison.
 TEST_F(BomConsole, TableShowsChineseWhateverTheCodePage) {
-    const std::wstring list = L"\"" + widened(kGoldenFolder) + L"\\categories.csv\"";
+    const std::wstring list = L"\"" + widen(kGoldenFolder) + L"\\categories.csv\"";
     for (const UINT codePage : {936U, 437U, 65001U}) {
         SCOPED_TRACE(codePage);
         ASSERT_EQ(run(codePage, list), 0U);
@@ -127,7 +121,7 @@ TEST_F(BomConsole, MessagesAndHelpShowChinese) {
     EXPECT_EQ(run(437, L"不在这里.csv"), 2U);
     EXPECT_NE(shown().find(L"不在这里.csv: 打不开："), std::wstring::npos);
 
-    EXPECT_EQ(run(936, L"--keep-going \"" + widened(kGoldenFolder) + L"\\bad_cells.csv\""), 1U);
+    EXPECT_EQ(run(936, L"--keep-going \"" + widen(kGoldenFolder) + L"\\bad_cells.csv\""), 1U);
     EXPECT_NE(shown().find(L"列 \"长度\": \"6,5\" 长度要写成大于 0"), std::wstring::npos);
     EXPECT_NE(shown().find(L"总计"), std::wstring::npos);
 

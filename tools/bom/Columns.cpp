@@ -33,7 +33,7 @@ bool sameHeader(std::string_view text, const ColumnNames& names) {
 
 }  // namespace
 
-std::optional<ColumnMap> ColumnMap::fromHeader(std::span<const std::string_view> header,
+std::optional<ColumnMap> ColumnMap::fromHeader(std::span<const std::string> header,
                                                std::string& error) {
     ColumnMap map;
     map.positions_.fill(-1);

@@ -24,19 +24,13 @@ enum class Column {
 };
 inline constexpr std::size_t kColumnCount = 11;
 
-// The text without the spaces and tabs around it. Inline: every cell of every row
-// passes through it, and most have no blanks.
+// The text without the spaces and tabs around it.
 inline std::string_view trimBlanks(std::string_view text) {
-    auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    std::size_t first = 0;
-    std::size_t last = text.size();
-    while (first < last && blank(text[first])) {
-        ++first;
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
     }
-    while (last > first && blank(text[last - 1])) {
-        --last;
-    }
-    return text.substr(first, last - first);
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
 // Where each column is in a record, and its header as the file writes it (for messages).
@@ -44,7 +38,7 @@ class ColumnMap {
   public:
     // Finds the columns of a header record. Returns an error message instead when the
     // header names a column twice or has no category column.
-    static std::optional<ColumnMap> fromHeader(std::span<const std::string_view> header,
+    static std::optional<ColumnMap> fromHeader(std::span<const std::string> header,
                                                std::string& error);
 
     // The position of a column in a record, or -1 when the list has no such column.
@@ -53,8 +47,7 @@ class ColumnMap {
     [[nodiscard]] const std::string& header(Column column) const { return headers_[index(column)]; }
     // The cell of a column in a record, blanks around it removed; empty when the
     // record is short or the list has no such column.
-    [[nodiscard]] std::string_view cell(std::span<const std::string_view> record,
-                                        Column column) const {
+    [[nodiscard]] std::string_view cell(std::span<const std::string> record, Column column) const {
         const int at = position(column);
         if (at < 0 || static_cast<std::size_t>(at) >= record.size()) {
             return {};

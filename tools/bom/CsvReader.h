@@ -1,69 +1,17 @@
 #pragma once
 
-#include <array>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "tools/bom/TextSource.h"
 
 namespace metalweight::bom {
 
-// One record of a comma- or tab-separated list (RFC 4180 quoting). Its cells are views
-// into its own text, which a copy or a move carries along.
+// One record of a comma- or tab-separated list (RFC 4180 quoting).
 struct Record {
-    long long line = 0;                   // 1-based line of the input on which the record starts
-    std::vector<std::string_view> cells;  // into `text`
+    long long line = 0;  // 1-based line of the input on which the record starts
+    std::vector<std::string> cells;
     std::string error;  // why the record could not be read; its cells are then empty
-    // The record's bytes as read, with quoted cells unquoted where they stand.
-    std::string text;
-    // The cells stand in `text` one after another as a comma-separated list writes
-    // them: the delimiter is a comma, and no cell is quoted or holds a CR.
-    bool verbatim = false;
-
-    Record() = default;
-    Record(const Record& other)
-        : line(other.line),
-          cells(other.cells),
-          error(other.error),
-          text(other.text),
-          verbatim(other.verbatim) {
-        rebase(other.text.data());
-    }
-    Record(Record&& other) noexcept
-        : line(other.line),
-          cells(std::move(other.cells)),
-          error(std::move(other.error)),
-          verbatim(other.verbatim) {
-        const char* from = other.text.data();
-        text = std::move(other.text);
-        rebase(from);
-    }
-    Record& operator=(const Record& other) {
-        if (this != &other) {
-            *this = Record(other);
-        }
-        return *this;
-    }
-    Record& operator=(Record&& other) noexcept {
-        line = other.line;
-        cells = std::move(other.cells);
-        error = std::move(other.error);
-        verbatim = other.verbatim;
-        const char* from = other.text.data();
-        text = std::move(other.text);
-        rebase(from);
-        return *this;
-    }
-    ~Record() = default;
-
-  private:
-    // Points the cells at `text` after its bytes moved from `from`.
-    void rebase(const char* from) {
-        for (std::string_view& cell : cells) {
-            cell = {text.data() + (cell.data() - from), cell.size()};
-        }
-    }
 };
 
 // Reads records one by one from a text source; memory holds one block and one record.
@@ -82,20 +30,11 @@ class CsvReader {
 
   private:
     enum class Scan { kRecord, kBad, kNeedMore };
-    // Where a cell stands in the buffer: its text, or for a quoted cell what is between
-    // the quotes, doubled quotes still doubled.
-    struct CellSpan {
-        std::size_t begin;
-        std::size_t size;
-        bool quoted;
-        bool holdsCr;  // a plain cell with a CR that is not the one before its line end
-    };
-    Scan scan(std::size_t& end, std::string& why);
-    // Reads the record as a plain line, as most are: its line end in the buffer, no
-    // quote, no CR but one just before the line end. Its cells are found eight bytes at a
-    // time. False when the record is not one, for the general scan.
-    bool scanPlainLine(std::size_t& end);
-    void take(Record& record, std::size_t end);
+    // Reads the record at position_ into `record`, setting `end` after it, or says why
+    // it cannot, or that its end is not in the buffer yet.
+    Scan scan(Record& record, std::size_t& end, std::string& why);
+    Scan quotedCell(std::size_t& at, std::string& cell, std::string& why);
+    Scan plainCell(std::size_t& at, std::string& cell, std::string& why);
     bool more();
     void decideDelimiter();
 
@@ -103,26 +42,10 @@ class CsvReader {
     std::string buffer_;
     std::size_t position_ = 0;
     long long line_ = 1;
+    std::size_t lineEnds_ = 0;  // the line ends the record being read takes
     bool end_ = false;
     bool decided_ = false;
     char delimiter_ = ',';
-    // The bytes a plain cell stops or is checked at: the delimiter, line end, quote, CR.
-    std::array<bool, 256> special_{};
-    // Adds a cell to the record being read. Written field by field: a CellSpan made
-    // first and copied in would be read back before its stores are done.
-    void addSpan(std::size_t begin, std::size_t size, bool quoted, bool holdsCr) {
-        if (spanCount_ == spans_.size()) {
-            spans_.resize(2 * spans_.size() + 16);
-        }
-        CellSpan& span = spans_[spanCount_++];
-        span.begin = begin;
-        span.size = size;
-        span.quoted = quoted;
-        span.holdsCr = holdsCr;
-    }
-    std::vector<CellSpan> spans_;  // the cells of the record being read: the first spanCount_
-    std::size_t spanCount_ = 0;
-    std::size_t lineEnds_ = 0;  // the line ends it takes, in quoted cells and after it
 };
 
 }  // namespace metalweight::bom

@@ -12,46 +12,33 @@ class CsvReport final : public Report {
   public:
     CsvReport(Output& output, std::size_t columns) : out_(output), width_(columns) {}
 
-    void begin(std::span<const std::string_view> header) override {
+    void begin(std::span<const std::string> header) override {
         out_ << "\xEF\xBB\xBF";
-        for (const std::string_view cell : header) {
-            writeCell(out_, cell);
+        for (const std::string& cell : header) {
+            writeCell(cell);
             out_ << ',';
         }
         out_ << "单重,单位,单件重量(kg),总重量(kg)\r\n";
     }
 
-    void row(Output& out, const Record& record, const LineItem& item) const override {
-        const std::span<const std::string_view> cells = record.cells;
-        if (record.verbatim && cells.size() == width_) {
-            // The cells as the list writes them need no quotes: copied in one piece.
-            out << std::string_view(
-                       cells.front().data(),
-                       static_cast<std::size_t>(cells.back().data() - cells.front().data()) +
-                           cells.back().size())
-                << ',';
-        } else {
-            for (std::size_t i = 0; i < width_; ++i) {
-                if (i < cells.size()) {
-                    writeCell(out, cells[i]);
-                }
-                out << ',';
+    void row(const Record& record, const LineItem& item) override {
+        for (std::size_t i = 0; i < width_; ++i) {
+            if (i < record.cells.size()) {
+                writeCell(record.cells[i]);
             }
+            out_ << ',';
         }
         const Section& section = *item.section;
-        out << section.unitWeightText << ',' << unitOf(section.category) << ',';
-        out.number(item.pieceWeight) << ',';
-        out.number(item.totalWeight) << "\r\n";
+        out_ << section.unitWeightText << ',' << unitOf(section.category) << ',';
+        out_.number(item.pieceWeight) << ',';
+        out_.number(item.totalWeight) << "\r\n";
     }
 
     void end(const Totals& totals, std::span<const RowError> /*errors*/) override {
         out_ << "\r\n合计,选择,数量,重量(kg)\r\n";
         for (const Totals::Group& group : totals.groups()) {
-            Section section;
-            section.category = group.category;
-            section.choice = group.choice;
             out_ << catalogueRow(group.category).name << ',';
-            writeCell(out_, choiceText(section).value_or(""));
+            writeCell(choiceText(group.category, group.choice).value_or(""));
             out_ << ',' << std::to_string(group.quantity) << ',' << numberText(group.weight)
                  << "\r\n";
         }
@@ -61,22 +48,22 @@ class CsvReport final : public Report {
 
   private:
     // A cell quoted when it holds a comma, a quote or a line end, quotes doubled.
-    static void writeCell(Output& out, std::string_view cell) {
+    void writeCell(std::string_view cell) {
         const bool plain = std::none_of(cell.begin(), cell.end(), [](char c) {
             return c == ',' || c == '"' || c == '\r' || c == '\n';
         });
         if (plain) {
-            out << cell;
+            out_ << cell;
             return;
         }
-        out << '"';
+        out_ << '"';
         for (const char c : cell) {
             if (c == '"') {
-                out << '"';
+                out_ << '"';
             }
-            out << c;
+            out_ << c;
         }
-        out << '"';
+        out_ << '"';
     }
 
     Output& out_;

@@ -13,9 +13,6 @@ struct RunOptions {
     Format format = Format::kCsv;
     bool keepGoing = false;       // report every bad row instead of stopping at the first
     std::string inputName = "-";  // the list's name in messages
-    // Read the list on a second thread while the rows are weighed. Off for a list typed
-    // at a terminal: a run that stops at a bad row would wait for the reading to end.
-    bool readAhead = true;
 };
 
 // Exit statuses of a run.
@@ -24,7 +21,7 @@ inline constexpr int kRunHadBadRows = 1;
 inline constexpr int kRunFailed = 2;  // the list could not be read, or the report written
 
 // Reads a cut list from `input` and writes its report to `output`, a message a problem
-// to `diagnostics`. Rows are read and written one by one.
+// to `diagnostics`. Each row is read, weighed and written before the next is read.
 int runCutList(TextSource& input, const RunOptions& options, Output& output,
                std::FILE* diagnostics);
 

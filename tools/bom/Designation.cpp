@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 #include "tools/bom/Columns.h"
+#include "tools/bom/PlainDecimal.h"
 
 namespace metalweight::bom {
 namespace {
@@ -93,21 +94,6 @@ bool readModel(std::string_view text, Designation& designation) {
 }
 
 }  // namespace
-
-bool isPlainDecimal(std::string_view text) {
-    std::size_t digits = 0;
-    std::size_t points = 0;
-    for (const char c : text) {
-        if (isDigit(c)) {
-            ++digits;
-        } else if (c == '.') {
-            ++points;
-        } else {
-            return false;
-        }
-    }
-    return digits > 0 && points <= 1;
-}
 
 Designation parseDesignation(Category category, std::string_view text) {
     const Notation& notation = notationOf(category);

@@ -28,7 +28,4 @@ struct Designation {
 // "X" or "*". The views point into `text`.
 Designation parseDesignation(Category category, std::string_view text);
 
-// A plain decimal: digits with at most one "." and a digit on at least one side of it.
-bool isPlainDecimal(std::string_view text);
-
 }  // namespace metalweight::bom

@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <cstring>
 
-#include "tools/bom/LineEnds.h"
 #include "tools/bom/Utf8.h"
 
 namespace metalweight::bom {
@@ -135,7 +134,7 @@ bool InputText::readBlock(std::string& text) {
         }
     }
     decodePart(length, text);
-    linesBefore_ += static_cast<long long>(countLineEnds(std::string_view(raw_).substr(0, length)));
+    linesBefore_ += std::count(raw_.begin(), raw_.begin() + static_cast<long>(length), '\n');
     raw_.erase(0, length);
     if (!end_ && raw_.size() < kChunk) {
         fill();

@@ -3,8 +3,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstddef>
-#include <cstring>
-#include <vector>
 
 #include "core/Choices.h"
 #include "core/NumberText.h"
@@ -26,10 +24,7 @@ std::string quoted(std::string_view text) {
 
 // A dimension cell without an "mm" after it and the blanks before that.
 std::string_view withoutMillimetres(std::string_view cell) {
-    // By hand: ends_with would call memcmp for two bytes, for every dimension cell.
-    const std::size_t size = cell.size();
-    if (size >= 2 && ((cell[size - 2] == 'm' && cell[size - 1] == 'm') ||
-                      (cell[size - 2] == 'M' && cell[size - 1] == 'M'))) {
+    if (cell.ends_with("mm") || cell.ends_with("MM")) {
         cell.remove_suffix(2);
     }
     return trimBlanks(cell);
@@ -55,12 +50,12 @@ std::string listOf(const Range& range, Text text) {
 }
 
 // A positive plain decimal (a length or width in m).
-std::optional<PlainDecimal> positiveDecimal(std::string_view text) {
-    const std::optional<PlainDecimal> decimal = readPlainDecimal(text);
-    if (!decimal || !(decimal->value > 0.0) || !std::isfinite(decimal->value)) {
+std::optional<double> positiveDecimal(std::string_view text) {
+    const std::optional<double> value = readPlainDecimal(text);
+    if (!value || !(*value > 0.0) || !std::isfinite(*value)) {
         return std::nullopt;
     }
-    return decimal;
+    return value;
 }
 
 class SectionBuilder {
@@ -248,167 +243,71 @@ std::optional<CellError> SectionBuilder::fromDimensionColumns(Section& section) 
     return std::nullopt;
 }
 
-// A hash of a row's section cells, eight bytes at a time: cells are short, and
-// std::hash would want them joined first.
-std::uint64_t mixed(std::uint64_t hash, std::uint64_t word) {
-    hash = (hash ^ word) * 0x9E3779B97F4A7C15ULL;
-    return hash ^ (hash >> 29);
-}
-
-std::uint64_t hashCell(std::uint64_t hash, std::string_view cell) {
-    const char* bytes = cell.data();
-    std::size_t left = cell.size();
-    for (; left >= 8; left -= 8, bytes += 8) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, bytes, sizeof word);
-        hash = mixed(hash, word);
-    }
-    std::uint64_t word = static_cast<std::uint64_t>(cell.size()) << 56;
-    for (std::size_t i = 0; i < left; ++i) {
-        word ^= static_cast<std::uint64_t>(static_cast<unsigned char>(bytes[i])) << (8 * i);
-    }
-    return mixed(hash, word);
-}
-
-// Whether two texts of the same length are equal; by hand, as a call to memcmp costs
-// more than comparing cells this short.
-bool sameBytes(const char* a, const char* b, std::size_t size) {
-    for (; size >= 8; size -= 8, a += 8, b += 8) {
-        std::uint64_t x = 0;
-        std::uint64_t y = 0;
-        std::memcpy(&x, a, sizeof x);
-        std::memcpy(&y, b, sizeof y);
-        if (x != y) {
-            return false;
-        }
-    }
-    for (std::size_t i = 0; i < size; ++i) {
-        if (a[i] != b[i]) {
-            return false;
-        }
-    }
-    return true;
-}
-
 }  // namespace
 
-std::optional<std::string_view> choiceText(const Section& section) {
-    if (section.choice == 0) {
+std::optional<std::string_view> choiceText(Category category, int choice) {
+    if (choice == 0) {
         return std::nullopt;
     }
-    return choiceEntries(section.category)[static_cast<std::size_t>(section.choice - 1)];
+    return choiceEntries(category)[static_cast<std::size_t>(choice - 1)];
 }
 
-LineItemReader::LineItemReader(const ColumnMap& columns) : columns_(columns), slots_(kSlots) {}
-
-void LineItemReader::readSection(Slot& slot) const {
-    slot.key.clear();
-    for (std::size_t i = 0; i < kKeyColumns.size(); ++i) {
-        slot.key += cell(kKeyColumns[i]);
-        slot.ends[i] = static_cast<std::uint32_t>(slot.key.size());
+const LineItemReader::SectionOrError& LineItemReader::sectionOf(const RowCells& cells) {
+    // The cells that decide the section, each after its length.
+    std::string key;
+    for (const Column column : {Column::kCategory, Column::kMaterial, Column::kType, Column::kSize,
+                                Column::kDimension1, Column::kDimension2, Column::kDimension3}) {
+        const std::string_view cell = cells[static_cast<std::size_t>(column)];
+        key += std::to_string(cell.size());
+        key += ':';
+        key += cell;
     }
-    slot.used = true;
-    slot.section.reset();
-    slot.section.kept = true;
-    slot.error = SectionBuilder(columns_, cells_).build(slot.section);
+    if (const auto kept = sections_.find(key); kept != sections_.end()) {
+        return kept->second;
+    }
+    if (sections_.size() == kKeptSections) {
+        sections_.clear();
+    }
+    SectionOrError made;
+    made.error = SectionBuilder(columns_, cells).build(made.section);
+    return sections_.emplace(std::move(key), std::move(made)).first->second;
 }
 
-bool LineItemReader::holds(const Slot& slot) const {
-    if (!slot.used) {
-        return false;
-    }
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < kKeyColumns.size(); ++i) {
-        const std::string_view text = cell(kKeyColumns[i]);
-        if (slot.ends[i] - start != text.size() ||
-            !sameBytes(slot.key.data() + start, text.data(), text.size())) {
-            return false;
-        }
-        start = slot.ends[i];
-    }
-    return true;
-}
-
-const Section* LineItemReader::findSection(CellError& error) {
-    // Each period, how many rows found their section kept decides whether keeping
-    // sections pays in the next; a list of all different sections only pays for it. After
-    // a few periods without, one period keeps them again, to see whether the list has
-    // changed.
-    if (++periodRows_ == kPeriod) {
-        if (keeping_) {
-            keeping_ = periodHits_ >= kPeriod / 8;
-            periodsWithout_ = 0;
-        } else {
-            keeping_ = ++periodsWithout_ == kPeriodsWithout;
-        }
-        periodRows_ = 0;
-        periodHits_ = 0;
-    }
-    if (!keeping_) {
-        built_.reset();
-        if (auto failed = SectionBuilder(columns_, cells_).build(built_)) {
-            error = std::move(*failed);
-            return nullptr;
-        }
-        return &built_;
-    }
-    std::uint64_t hash = 0;
-    for (const Column column : kKeyColumns) {
-        hash = hashCell(hash, cell(column));
-    }
-    Slot& slot = slots_[hash % kSlots];
-    if (holds(slot)) {
-        ++periodHits_;
-    } else {
-        readSection(slot);
-    }
-    if (slot.error) {
-        error = *slot.error;
-        return nullptr;
-    }
-    return &slot.section;
-}
-
-bool LineItemReader::read(std::span<const std::string_view> record, LineItem& item,
-                          CellError& error) {
+bool LineItemReader::read(std::span<const std::string> record, LineItem& item, CellError& error) {
+    RowCells cells;
     for (std::size_t i = 0; i < kColumnCount; ++i) {
-        cells_[i] = columns_.cell(record, static_cast<Column>(i));
+        cells[i] = columns_.cell(record, static_cast<Column>(i));
     }
-    item.section = findSection(error);
-    if (item.section == nullptr) {
-        return false;
-    }
-    const Section& section = *item.section;
-    item.category = section.category;
-    item.choice = section.choice;
+    auto cell = [&cells](Column column) { return cells[static_cast<std::size_t>(column)]; };
     auto fail = [&](Column column, std::string message) {
         error = {columns_.header(column), std::string(cell(column)), std::move(message)};
         return false;
     };
+    const SectionOrError& found = sectionOf(cells);
+    if (found.error) {
+        error = *found.error;
+        return false;
+    }
+    item.section = &found.section;
 
     item.length = 1.0;
-    item.lengthText = "1";
     if (const std::string_view length = cell(Column::kLength); !length.empty()) {
-        const std::optional<PlainDecimal> value = positiveDecimal(length);
+        const std::optional<double> value = positiveDecimal(length);
         if (!value) {
             return fail(Column::kLength, "长度要写成大于 0、只用 \".\" 作小数点的数，单位 m");
         }
-        item.length = value->value;
-        item.lengthText = value->shortest ? length : std::string_view();
+        item.length = *value;
     }
     item.width.reset();
-    item.widthText = {};
     const std::string_view width = cell(Column::kWidth);
-    if (section.category == kPlate) {
+    if (found.section.category == kPlate) {
         item.width = 1.0;
-        item.widthText = "1";
         if (!width.empty()) {
-            const std::optional<PlainDecimal> value = positiveDecimal(width);
+            const std::optional<double> value = positiveDecimal(width);
             if (!value) {
                 return fail(Column::kWidth, "宽度要写成大于 0、只用 \".\" 作小数点的数，单位 m");
             }
-            item.width = value->value;
-            item.widthText = value->shortest ? width : std::string_view();
+            item.width = *value;
         }
     } else if (!width.empty()) {
         return fail(Column::kWidth, "只有钢板有宽度");
@@ -424,7 +323,7 @@ bool LineItemReader::read(std::span<const std::string_view> record, LineItem& it
             return fail(Column::kQuantity, "数量要写成不小于 1 的整数");
         }
     }
-    item.pieceWeight = section.unitWeight * item.length;
+    item.pieceWeight = found.section.unitWeight * item.length;
     if (item.width) {
         item.pieceWeight = item.pieceWeight * *item.width;
     }

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
-#include <cstdint>
 
 #include "core/Choices.h"
 
@@ -21,58 +20,6 @@ constexpr std::array<std::string_view, std::size(kMaterials)> kMaterialKeys = {
     "carbon-steel", "stainless-steel", "copper", "brass", "lead", "aluminium",
 };
 
-// Whether a cell is a name, compared by hand: names are a few bytes, several of the same
-// length, and a call to memcmp for each would cost more than the compare.
-bool isName(std::string_view cell, std::string_view name) {
-    if (cell.size() != name.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < cell.size(); ++i) {
-        if (cell[i] != name[i]) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// Four bytes of a text from `at`, as a little-endian word.
-constexpr std::uint32_t wordAt(std::string_view text, std::size_t at) {
-    std::uint32_t word = 0;
-    for (std::size_t i = 0; i < 4; ++i) {
-        word |= static_cast<std::uint32_t>(static_cast<unsigned char>(text[at + i])) << (8 * i);
-    }
-    return word;
-}
-
-// The category names by a hash of their length and first and last four bytes. A cell's
-// category is then one compare: a search would branch on every name it is not, and in a
-// list of mixed categories most of those branches go the unforeseen way.
-constexpr std::size_t kNameSlotCount = 64;
-
-constexpr std::size_t nameSlot(std::string_view name) {
-    const std::uint64_t word =
-        ((std::uint64_t{wordAt(name, 0)} << 32) | wordAt(name, name.size() - 4)) ^ name.size();
-    return static_cast<std::size_t>((word * 0xC4CEB9FE1A85EC53ULL) >> 58);
-}
-
-struct NameSlots {
-    std::array<std::uint8_t, kNameSlotCount> row{};  // catalogue position + 1, or 0
-    bool apart = true;                               // no two names share a slot
-};
-
-constexpr NameSlots makeNameSlots() {
-    NameSlots slots;
-    for (std::size_t i = 0; i < kCatalogue.size(); ++i) {
-        std::uint8_t& slot = slots.row[nameSlot(kCatalogue[i].name)];
-        slots.apart = slots.apart && slot == 0;
-        slot = static_cast<std::uint8_t>(i + 1);
-    }
-    return slots;
-}
-
-constexpr NameSlots kNameSlots = makeNameSlots();
-static_assert(kNameSlots.apart, "two category names share a slot: change the hash");
-
 }  // namespace
 
 bool equalIgnoringAsciiCase(std::string_view a, std::string_view b) {
@@ -82,24 +29,18 @@ bool equalIgnoringAsciiCase(std::string_view a, std::string_view b) {
     });
 }
 
-std::size_t categoryRow(std::string_view name) {
-    if (name.size() >= 4) {
-        const std::size_t slot = kNameSlots.row[nameSlot(name)];
-        if (slot > 0 && isName(name, kCatalogue[slot - 1].name)) {
-            return slot;
-        }
-    }
+std::optional<Category> categoryByName(std::string_view name) {
     for (std::size_t i = 0; i < kCatalogue.size(); ++i) {
-        if (equalIgnoringAsciiCase(name, kCategoryKeys[i])) {
-            return i + 1;
+        if (name == kCatalogue[i].name || equalIgnoringAsciiCase(name, kCategoryKeys[i])) {
+            return kCatalogue[i].key;
         }
     }
-    return 0;
+    return std::nullopt;
 }
 
 std::optional<int> materialByName(std::string_view name) {
     for (std::size_t i = 0; i < std::size(kMaterials); ++i) {
-        if (isName(name, kMaterials[i].name) || equalIgnoringAsciiCase(name, kMaterialKeys[i])) {
+        if (name == kMaterials[i].name || equalIgnoringAsciiCase(name, kMaterialKeys[i])) {
             return static_cast<int>(i) + 1;
         }
     }

@@ -13,16 +13,8 @@ namespace metalweight::bom {
 // Whether two texts are equal when ASCII letters are taken in either case ("I-Beam").
 bool equalIgnoringAsciiCase(std::string_view a, std::string_view b);
 
-// The catalogue position + 1 of a category by its window name ("工字钢") or key
-// ("i-beam", any case); 0 for none.
-std::size_t categoryRow(std::string_view name);
-
-// The same as a category. Inline, so that the optional is made where it is used: made
-// in the function, it was returned as bytes on the stack read back whole, which stalls.
-inline std::optional<Category> categoryByName(std::string_view name) {
-    const std::size_t row = categoryRow(name);
-    return row == 0 ? std::nullopt : std::optional<Category>(kCatalogue[row - 1].key);
-}
+// A category by its window name ("工字钢") or key ("i-beam", any case).
+std::optional<Category> categoryByName(std::string_view name);
 
 // A pipe material (PipeMaterial) by its window name ("紫铜") or key ("copper").
 std::optional<int> materialByName(std::string_view name);

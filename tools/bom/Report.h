@@ -24,13 +24,9 @@ class Report {
   public:
     virtual ~Report() = default;
     // The list's header record, before any row.
-    virtual void begin(std::span<const std::string_view> header) = 0;
-    // One good row, its input record and what it weighs, written to `out`: rows are
-    // written on either thread, into a batch's text, and so the report keeps no state
-    // between them.
-    virtual void row(Output& out, const Record& record, const LineItem& item) const = 0;
-    // What goes before a row: before the first one, or between two.
-    [[nodiscard]] virtual std::string_view rowSeparator(bool /*first*/) const { return {}; }
+    virtual void begin(std::span<const std::string> header) = 0;
+    // One good row: its input record and what it weighs.
+    virtual void row(const Record& record, const LineItem& item) = 0;
     // After the last row: the totals and the rows that could not be read.
     virtual void end(const Totals& totals, std::span<const RowError> errors) = 0;
 };

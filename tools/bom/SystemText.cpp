@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <map>
+
+#include "ui/win32/Text.h"
 #else
 #include <unistd.h>
 #endif
@@ -18,28 +20,8 @@ namespace metalweight::bom {
 #ifdef _WIN32
 namespace {
 
-std::wstring widen(std::string_view text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int size = static_cast<int>(text.size());
-    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), length);
-    return wide;
-}
-
-std::string narrow(std::wstring_view text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int size = static_cast<int>(text.size());
-    const int length =
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, bytes.data(), length, nullptr, nullptr);
-    return bytes;
-}
+using win32::narrow;
+using win32::widen;
 
 HANDLE consoleOf(std::FILE* file) {
     auto* handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));

@@ -70,15 +70,15 @@ class TableReport final : public Report {
   public:
     explicit TableReport(Output& output) : out_(output) {}
 
-    void begin(std::span<const std::string_view> /*header*/) override {
+    void begin(std::span<const std::string> /*header*/) override {
         for (const TableColumn& column : kColumns) {
-            cell(out_, column, column.title);
+            cell(column, column.title);
         }
         out_ << "  备注\n";
         rule();
     }
 
-    void row(Output& out, const Record& record, const LineItem& item) const override {
+    void row(const Record& record, const LineItem& item) override {
         const Section& section = *item.section;
         std::string size;
         for (const std::string& field : section.fields) {
@@ -90,7 +90,7 @@ class TableReport final : public Report {
         const std::array<std::string, 11> cells = {
             std::to_string(record.line),
             std::string(catalogueRow(section.category).name),
-            std::string(choiceText(section).value_or("")),
+            std::string(choiceText(section.category, section.choice).value_or("")),
             size,
             section.unitWeightText,
             std::string(unitOf(section.category)),
@@ -101,22 +101,19 @@ class TableReport final : public Report {
             kilograms(item.totalWeight),
         };
         for (std::size_t i = 0; i < kColumns.size(); ++i) {
-            cell(out, kColumns[i], cells[i]);
+            cell(kColumns[i], cells[i]);
         }
         if (!item.note.empty()) {
-            out << "  " << item.note;
+            out_ << "  " << item.note;
         }
-        out << '\n';
+        out_ << '\n';
     }
 
     void end(const Totals& totals, std::span<const RowError> errors) override {
         rule();
         for (const Totals::Group& group : totals.groups()) {
-            Section section;
-            section.category = group.category;
-            section.choice = group.choice;
             pad(std::string("合计 ") + std::string(catalogueRow(group.category).name) + " " +
-                    std::string(choiceText(section).value_or("")),
+                    std::string(choiceText(group.category, group.choice).value_or("")),
                 48, false);
             pad(std::to_string(group.quantity) + " 件", 16, true);
             pad(kilograms(group.weight) + " kg", 24, true);
@@ -133,23 +130,20 @@ class TableReport final : public Report {
 
   private:
     void pad(std::string_view text, std::size_t width, bool right) {
-        pad(out_, text, width, right);
-    }
-    static void pad(Output& out, std::string_view text, std::size_t width, bool right) {
         const std::size_t used = displayWidth(text);
         const std::string blanks(used < width ? width - used : 0, ' ');
         if (right) {
-            out << blanks << text;
+            out_ << blanks << text;
         } else {
-            out << text << blanks;
+            out_ << text << blanks;
         }
     }
     // A cell with the two blanks that part it from the one before.
-    static void cell(Output& out, const TableColumn& column, std::string_view text) {
+    void cell(const TableColumn& column, std::string_view text) {
         if (&column != kColumns.data()) {
-            out << "  ";
+            out_ << "  ";
         }
-        pad(out, text, column.width, column.right);
+        pad(text, column.width, column.right);
     }
     void rule() {
         std::size_t width = 4;

@@ -31,10 +31,6 @@ void complain(const std::string& message) {
     writeText(stderr, message + "\n");
 }
 
-std::string reasonOf(int error) {
-    return std::strerror(error);
-}
-
 // The report for -o goes to a new file beside the named one, which takes its place only
 // once the report is complete: an existing file is never left half-written.
 class ReplacedFile {
@@ -114,6 +110,7 @@ int run(std::vector<std::string> arguments) {
                                           std::to_string(metalweight::kVersionRevision));
     try {
         std::vector<char*> argv;
+        argv.reserve(arguments.size());
         for (std::string& argument : arguments) {
             argv.push_back(argument.data());
         }
@@ -135,7 +132,6 @@ int run(std::vector<std::string> arguments) {
     RunOptions options;
     options.keepGoing = keepGoing;
     options.inputName = inputName;
-    options.readAhead = !(inputName == "-" && isTerminal(stdin));
     const bool toTerminal = outputName.empty() && isTerminal(stdout);
     options.format =
         format.empty() ? (toTerminal ? Format::kTable : Format::kCsv) : formats.at(format);
@@ -144,7 +140,7 @@ int run(std::vector<std::string> arguments) {
     if (inputName != "-") {
         in = openFile(inputName, "rb");
         if (in == nullptr) {
-            complain(inputName + ": 打不开：" + reasonOf(errno));
+            complain(inputName + ": 打不开：" + std::strerror(errno));
             return kRunFailed;
         }
     }
@@ -154,7 +150,7 @@ int run(std::vector<std::string> arguments) {
         replaced.emplace(outputName);
         out = replaced->open();
         if (out == nullptr) {
-            complain(outputName + ": 不能在它旁边建立文件：" + reasonOf(errno));
+            complain(outputName + ": 不能在它旁边建立文件：" + std::strerror(errno));
             return kRunFailed;
         }
     }
@@ -172,7 +168,7 @@ int run(std::vector<std::string> arguments) {
     // With --keep-going, a report with bad rows left out is complete, and written.
     const bool complete = status == kRunSucceeded || (status == kRunHadBadRows && keepGoing);
     if (replaced && complete && !replaced->commit()) {
-        complain(outputName + ": 不能替换：" + reasonOf(errno));
+        complain(outputName + ": 不能替换：" + std::strerror(errno));
         return kRunFailed;
     }
     return status;
