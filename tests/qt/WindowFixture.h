@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/qt/PagerActivation.h"
 #include "ui/qt/Program.h"
 
 namespace metalweight {
@@ -27,7 +28,16 @@ struct RunningWindow {
         window.activateWindow();
     }
 
-    bool waitUntilActive() { return QTest::qWaitForWindowActive(&window, kWindowSystemPatienceMs); }
+    // Waits for the window to become active. When the window manager has not made it so
+    // within a few seconds, it is asked once more, as a pager asks, and waited for again.
+    bool waitUntilActive() {
+        constexpr int kBeforeAskingAgainMs = 5000;
+        if (QTest::qWaitForWindowActive(&window, kBeforeAskingAgainMs)) {
+            return true;
+        }
+        requestActivationAsPager(window);
+        return QTest::qWaitForWindowActive(&window, kWindowSystemPatienceMs);
+    }
 
     // Clicks an entry of the category list.
     void clickCategory(int row) {
