@@ -1,5 +1,5 @@
 // A long list weighs each row as a list of that row alone does, whether its section was
-// seen before or not, with more different sections than the reader keeps.
+// seen before or not.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,8 +16,7 @@ using nlohmann::json;
 
 constexpr std::string_view kHeader = "类别,材质,规格,长度,数量\n";
 
-// Row i: all different sections at first (more than the reader keeps), then a few kinds
-// again and again.
+// Row i: all different sections at first, then a few kinds again and again.
 std::string rowOf(int i) {
     if (i < 9000) {
         return "管道,紫铜,φ" + std::to_string(20 + i % 500) + "×" + std::to_string(1 + i / 500) +

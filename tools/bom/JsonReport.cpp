@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <nlohmann/json.hpp>
 #include <string>
 
@@ -6,8 +7,18 @@
 namespace metalweight::bom {
 namespace {
 
-// A JSON string literal; the input is valid UTF-8 once read, but nothing is assumed.
+// A JSON string literal; the input is valid UTF-8 once read, but nothing is assumed. A
+// text with nothing to escape, as names and most notes are, stands between quotes as it is.
 std::string jsonString(std::string_view text) {
+    const bool plain = std::none_of(text.begin(), text.end(), [](char c) {
+        return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20;
+    });
+    if (plain) {
+        std::string literal = "\"";
+        literal += text;
+        literal += '"';
+        return literal;
+    }
     return nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 

@@ -252,27 +252,6 @@ std::optional<std::string_view> choiceText(Category category, int choice) {
     return choiceEntries(category)[static_cast<std::size_t>(choice - 1)];
 }
 
-const LineItemReader::SectionOrError& LineItemReader::sectionOf(const RowCells& cells) {
-    // The cells that decide the section, each after its length.
-    std::string key;
-    for (const Column column : {Column::kCategory, Column::kMaterial, Column::kType, Column::kSize,
-                                Column::kDimension1, Column::kDimension2, Column::kDimension3}) {
-        const std::string_view cell = cells[static_cast<std::size_t>(column)];
-        key += std::to_string(cell.size());
-        key += ':';
-        key += cell;
-    }
-    if (const auto kept = sections_.find(key); kept != sections_.end()) {
-        return kept->second;
-    }
-    if (sections_.size() == kKeptSections) {
-        sections_.clear();
-    }
-    SectionOrError made;
-    made.error = SectionBuilder(columns_, cells).build(made.section);
-    return sections_.emplace(std::move(key), std::move(made)).first->second;
-}
-
 bool LineItemReader::read(std::span<const std::string> record, LineItem& item, CellError& error) {
     RowCells cells;
     for (std::size_t i = 0; i < kColumnCount; ++i) {
@@ -283,12 +262,13 @@ bool LineItemReader::read(std::span<const std::string> record, LineItem& item, C
         error = {columns_.header(column), std::string(cell(column)), std::move(message)};
         return false;
     };
-    const SectionOrError& found = sectionOf(cells);
-    if (found.error) {
-        error = *found.error;
+    // Each row's section is worked out anew: that costs less than finding it again.
+    section_ = Section();
+    if (auto failed = SectionBuilder(columns_, cells).build(section_)) {
+        error = std::move(*failed);
         return false;
     }
-    item.section = &found.section;
+    item.section = &section_;
 
     item.length = 1.0;
     if (const std::string_view length = cell(Column::kLength); !length.empty()) {
@@ -300,7 +280,7 @@ bool LineItemReader::read(std::span<const std::string> record, LineItem& item, C
     }
     item.width.reset();
     const std::string_view width = cell(Column::kWidth);
-    if (found.section.category == kPlate) {
+    if (section_.category == kPlate) {
         item.width = 1.0;
         if (!width.empty()) {
             const std::optional<double> value = positiveDecimal(width);
@@ -323,7 +303,7 @@ bool LineItemReader::read(std::span<const std::string> record, LineItem& item, C
             return fail(Column::kQuantity, "数量要写成不小于 1 的整数");
         }
     }
-    item.pieceWeight = found.section.unitWeight * item.length;
+    item.pieceWeight = section_.unitWeight * item.length;
     if (item.width) {
         item.pieceWeight = item.pieceWeight * *item.width;
     }

@@ -6,7 +6,6 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 
 #include "core/Catalogue.h"
 #include "tools/bom/Columns.h"
@@ -55,19 +54,8 @@ class LineItemReader {
     bool read(std::span<const std::string> record, LineItem& item, CellError& error);
 
   private:
-    // A section as its cells give it, or why they give none.
-    struct SectionOrError {
-        Section section;
-        std::optional<CellError> error;
-    };
-    const SectionOrError& sectionOf(const RowCells& cells);
-
     const ColumnMap& columns_;
-    // The sections of the list by their cells: a list repeats a few dozen sections, and
-    // each is worked out once. Emptied when full, so that a list of all different
-    // sections takes no more memory than a short one.
-    static constexpr std::size_t kKeptSections = 4096;
-    std::unordered_map<std::string, SectionOrError> sections_;
+    Section section_;  // the row's section, until the next row is read
 };
 
 // The text of a choice for output: the material's name or the type letter, or nothing

@@ -7,20 +7,10 @@
 
 namespace metalweight::bom {
 
-Output& Output::operator<<(std::string_view text) {
-    if (text_ != nullptr) {
-        text_->append(text);
-        return *this;
-    }
-    buffer_.append(text);
-    if (buffer_.size() >= kBufferSize) {
-        flush();
-    }
-    return *this;
-}
-
 Output& Output::number(double value) {
-    return *this << numberText(value);
+    std::array<char, 32> text{};  // "-2.2250738585072014e-308" and more fit
+    return *this << std::string_view(text.data(),
+                                     std::to_chars(text.begin(), text.end(), value).ptr);
 }
 
 Output& Output::number(std::uint64_t value) {
@@ -44,8 +34,9 @@ bool Output::flush() {
 }
 
 std::string numberText(double value) {
-    std::array<char, 32> text{};  // "-2.2250738585072014e-308" and more fit
-    return {text.data(), std::to_chars(text.begin(), text.end(), value).ptr};
+    std::string text;
+    Output(text).number(value);
+    return text;
 }
 
 }  // namespace metalweight::bom

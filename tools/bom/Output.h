@@ -18,7 +18,14 @@ class Output {
     Output(const Output&) = delete;
     Output& operator=(const Output&) = delete;
 
-    Output& operator<<(std::string_view text);
+    Output& operator<<(std::string_view text) {
+        std::string& to = text_ != nullptr ? *text_ : buffer_;
+        to.append(text);
+        if (text_ == nullptr && buffer_.size() >= kBufferSize) {
+            flush();
+        }
+        return *this;
+    }
     Output& operator<<(char c) { return *this << std::string_view(&c, 1); }
     // A number in its shortest decimal text that reads back as exactly `value`.
     Output& number(double value);
