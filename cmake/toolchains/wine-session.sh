@@ -36,8 +36,9 @@ if [ ! -f "$ready" ]; then
     touch "$ready"
 fi
 # Wine's own services and its desktop process start with the first program that needs
-# them and live as long as the server. Started here, they hold none of a test's output
-# pipes open: ctest waits for a test's output to end, and would wait for them.
+# them. Started here, they hold none of a test's output pipes open: ctest waits for a
+# test's output to end, and would wait for them. The services live as long as the server;
+# the desktop process only while some program keeps a window (tests/win32/DesktopKeeper.cpp).
 "$wine" wineboot >/dev/null 2>&1 || { echo "wineboot failed"; exit 1; }
 "$wine" explorer.exe /desktop </dev/null >/dev/null 2>&1 &
 "$@"
