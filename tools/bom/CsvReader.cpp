@@ -79,12 +79,17 @@ bool CsvReader::next(Record& record) {
 }
 
 CsvReader::Scan CsvReader::scan(Record& record, std::size_t& end, std::string& why) {
-    record.cells.clear();
     lineEnds_ = 0;
     std::size_t at = position_;
     const std::size_t size = buffer_.size();
-    for (;;) {
-        std::string& cell = record.cells.emplace_back();
+    // The record's cell strings are kept from one record to the next and written over.
+    std::size_t count = 0;
+    for (;; ++count) {
+        if (count == record.cells.size()) {
+            record.cells.emplace_back();
+        }
+        std::string& cell = record.cells[count];
+        cell.clear();
         const bool quoted = at < size && buffer_[at] == '"';
         if (const Scan result = quoted ? quotedCell(at, cell, why) : plainCell(at, cell, why);
             result != Scan::kRecord) {
@@ -103,6 +108,7 @@ CsvReader::Scan CsvReader::scan(Record& record, std::size_t& end, std::string& w
             return Scan::kNeedMore;
         }
     }
+    record.cells.resize(count + 1);
     end = at;
     return Scan::kRecord;
 }
@@ -146,18 +152,15 @@ CsvReader::Scan CsvReader::quotedCell(std::size_t& at, std::string& cell, std::s
 CsvReader::Scan CsvReader::plainCell(std::size_t& at, std::string& cell, std::string& why) {
     const std::size_t size = buffer_.size();
     std::size_t stop = at;
-    while (stop < size && buffer_[stop] != delimiter_ && buffer_[stop] != '\n') {
-        ++stop;
+    for (; stop < size && buffer_[stop] != delimiter_ && buffer_[stop] != '\n'; ++stop) {
+        if (buffer_[stop] == '"') {
+            why = "引号只能包住整个单元格";
+            return Scan::kBad;
+        }
     }
     std::size_t cellSize = stop - at;
     if (stop < size && buffer_[stop] == '\n' && cellSize > 0 && buffer_[stop - 1] == '\r') {
         --cellSize;
-    }
-    if (std::find(buffer_.begin() + static_cast<long>(at),
-                  buffer_.begin() + static_cast<long>(stop),
-                  '"') != buffer_.begin() + static_cast<long>(stop)) {
-        why = "引号只能包住整个单元格";
-        return Scan::kBad;
     }
     if (stop == size && !end_) {
         return Scan::kNeedMore;

@@ -58,6 +58,19 @@ std::size_t readGroup(CsvReader& reader, std::vector<Record>& group) {
     return count;
 }
 
+// The report for a list whose header has `columns` cells.
+std::unique_ptr<Report> makeReport(Format format, Output& output, std::size_t columns) {
+    switch (format) {
+        case Format::kTable:
+            return makeTableReport(output);
+        case Format::kCsv:
+            return makeCsvReport(output, columns);
+        case Format::kJson:
+            return makeJsonReport(output);
+    }
+    return nullptr;
+}
+
 // The rows after the header: read a group at a time, then each weighed and written.
 int runRows(CsvReader& reader, const ColumnMap& columns, std::size_t headerWidth,
             const RunOptions& options, Report& out, std::FILE* diagnostics) {

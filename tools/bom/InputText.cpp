@@ -39,7 +39,7 @@ void InputText::decideFromWholeFile() {
     // Check line by line, so that no character is split between two reads.
     std::string buffer;
     encoding_ = Encoding::kUtf8;
-    long long checked = 0;  // bytes of the file before the buffer
+    long long lines = 0;  // line ends in the file before the buffer
     for (;;) {
         const std::size_t before = buffer.size();
         buffer.resize(before + kChunk);
@@ -50,12 +50,15 @@ void InputText::decideFromWholeFile() {
         const std::size_t upTo =
             atEnd ? buffer.size() : (lineEnd == std::string::npos ? 0 : lineEnd + 1);
         const std::size_t valid = validUtf8Prefix(std::string_view(buffer).substr(0, upTo));
+        const auto lineEnds = [&](std::size_t size) {
+            return std::count(buffer.begin(), buffer.begin() + static_cast<long>(size), '\n');
+        };
         if (valid != upTo) {
             encoding_ = Encoding::kGb18030;
-            firstNonUtf8Line_ = lineAt(start, checked + static_cast<long long>(valid));
+            firstNonUtf8Line_ = lines + lineEnds(valid) + 1;
             break;
         }
-        checked += static_cast<long long>(upTo);
+        lines += lineEnds(upTo);
         buffer.erase(0, upTo);
         if (atEnd) {
             checkedWhole_ = true;
@@ -72,22 +75,6 @@ void InputText::decideFromWholeFile() {
     if (std::fseek(file_, start, SEEK_SET) != 0) {
         throw InputError(name_ + ": " + std::strerror(errno));
     }
-}
-
-long long InputText::lineAt(long start, long long offset) {
-    // Only for a message: read the file again up to the offset, counting line ends.
-    if (std::fseek(file_, start, SEEK_SET) != 0) {
-        return 0;
-    }
-    long long line = 1;
-    for (long long at = 0; at < offset; ++at) {
-        const int c = std::fgetc(file_);
-        if (c == EOF) {
-            break;
-        }
-        line += c == '\n' ? 1 : 0;
-    }
-    return line;
 }
 
 bool InputText::fill() {

@@ -36,8 +36,6 @@ class InputText final : public TextSource {
     enum class Encoding { kUndecided, kUtf8, kGb18030 };
     void decideFromWholeFile();
     bool fill();
-    // The line of the byte `offset` bytes after `start`.
-    long long lineAt(long start, long long offset);
     void decodePart(std::size_t length, std::string& text);
     [[noreturn]] void fail(std::size_t offset, std::string_view what) const;
 

@@ -9,22 +9,24 @@ namespace {
 
 // A JSON string literal; the input is valid UTF-8 once read, but nothing is assumed. A
 // text with nothing to escape, as names and most notes are, stands between quotes as it is.
-std::string jsonString(std::string_view text) {
+void writeString(Output& out, std::string_view text) {
     const bool plain = std::none_of(text.begin(), text.end(), [](char c) {
         return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20;
     });
     if (plain) {
-        std::string literal = "\"";
-        literal += text;
-        literal += '"';
-        return literal;
+        out << '"' << text << '"';
+    } else {
+        out << nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
     }
-    return nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
-std::string jsonChoice(Category category, int choice) {
+void writeChoice(Output& out, Category category, int choice) {
     const std::optional<std::string_view> text = choiceText(category, choice);
-    return text ? jsonString(*text) : "null";
+    if (text) {
+        writeString(out, *text);
+    } else {
+        out << "null";
+    }
 }
 
 // One object; rows, one a line, are written as they come, the totals and errors at the
@@ -39,10 +41,11 @@ class JsonReport final : public Report {
         const Section& section = *item.section;
         // Field and weight texts are plain decimals, which have nothing to escape.
         out_ << (rowsWritten_++ == 0 ? "\n" : ",\n") << "{\"line\": ";
-        out_.number(static_cast<std::uint64_t>(record.line));
-        out_ << ", \"category\": " << jsonString(catalogueRow(section.category).name)
-             << ", \"choice\": " << jsonChoice(section.category, section.choice)
-             << R"(, "fields": [")" << section.fields[0] << R"(", ")" << section.fields[1]
+        out_.number(static_cast<std::uint64_t>(record.line)) << ", \"category\": ";
+        writeString(out_, catalogueRow(section.category).name);
+        out_ << ", \"choice\": ";
+        writeChoice(out_, section.category, section.choice);
+        out_ << R"(, "fields": [")" << section.fields[0] << R"(", ")" << section.fields[1]
              << R"(", ")" << section.fields[2] << R"("], "unit": ")" << unitOf(section.category)
              << R"(", "unitWeight": ")" << section.unitWeightText << R"(", "length": )";
         out_.number(item.length) << ", \"width\": ";
@@ -54,17 +57,20 @@ class JsonReport final : public Report {
         out_ << ", \"quantity\": ";
         out_.number(item.quantity) << ", \"pieceWeight\": ";
         out_.number(item.pieceWeight) << ", \"totalWeight\": ";
-        out_.number(item.totalWeight) << ", \"note\": " << jsonString(item.note) << '}';
+        out_.number(item.totalWeight) << ", \"note\": ";
+        writeString(out_, item.note);
+        out_ << '}';
     }
 
     void end(const Totals& totals, std::span<const RowError> errors) override {
         out_ << (totals.groups().empty() ? "],\n" : "\n],\n") << "\"totals\": [";
         bool first = true;
         for (const Totals::Group& group : totals.groups()) {
-            out_ << (first ? "\n" : ",\n")
-                 << "{\"category\": " << jsonString(catalogueRow(group.category).name)
-                 << ", \"choice\": " << jsonChoice(group.category, group.choice)
-                 << ", \"quantity\": " << std::to_string(group.quantity)
+            out_ << (first ? "\n" : ",\n") << "{\"category\": ";
+            writeString(out_, catalogueRow(group.category).name);
+            out_ << ", \"choice\": ";
+            writeChoice(out_, group.category, group.choice);
+            out_ << ", \"quantity\": " << std::to_string(group.quantity)
                  << ", \"weight\": " << numberText(group.weight) << "}";
             first = false;
         }

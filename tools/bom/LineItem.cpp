@@ -17,6 +17,10 @@ namespace {
 
 constexpr std::array<Column, 3> kDimensionColumns = {Column::kDimension1, Column::kDimension2,
                                                      Column::kDimension3};
+constexpr std::array<Column, 7> kSectionColumns = {
+    Column::kCategory,   Column::kMaterial,   Column::kType,      Column::kSize,
+    Column::kDimension1, Column::kDimension2, Column::kDimension3};
+constexpr std::size_t kSectionsKept = 1024;
 
 std::string quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";
@@ -262,13 +266,25 @@ bool LineItemReader::read(std::span<const std::string> record, LineItem& item, C
         error = {columns_.header(column), std::string(cell(column)), std::move(message)};
         return false;
     };
-    // Each row's section is worked out anew: that costs less than finding it again.
-    section_ = Section();
-    if (auto failed = SectionBuilder(columns_, cells).build(section_)) {
-        error = std::move(*failed);
-        return false;
+    // The cells a section is worked out from, each ended by a byte UTF-8 text never holds.
+    key_.clear();
+    for (const Column column : kSectionColumns) {
+        key_ += cell(column);
+        key_ += '\xFF';
     }
-    item.section = &section_;
+    if (const auto known = sections_.find(key_); known != sections_.end()) {
+        item.section = &known->second;
+    } else {
+        section_ = Section();
+        if (auto failed = SectionBuilder(columns_, cells).build(section_)) {
+            error = std::move(*failed);
+            return false;
+        }
+        item.section = &section_;
+        if (sections_.size() < kSectionsKept) {
+            item.section = &sections_.emplace(key_, section_).first->second;
+        }
+    }
 
     item.length = 1.0;
     if (const std::string_view length = cell(Column::kLength); !length.empty()) {
@@ -280,7 +296,7 @@ bool LineItemReader::read(std::span<const std::string> record, LineItem& item, C
     }
     item.width.reset();
     const std::string_view width = cell(Column::kWidth);
-    if (section_.category == kPlate) {
+    if (item.section->category == kPlate) {
         item.width = 1.0;
         if (!width.empty()) {
             const std::optional<double> value = positiveDecimal(width);
@@ -303,7 +319,7 @@ bool LineItemReader::read(std::span<const std::string> record, LineItem& item, C
             return fail(Column::kQuantity, "数量要写成不小于 1 的整数");
         }
     }
-    item.pieceWeight = section_.unitWeight * item.length;
+    item.pieceWeight = item.section->unitWeight * item.length;
     if (item.width) {
         item.pieceWeight = item.pieceWeight * *item.width;
     }

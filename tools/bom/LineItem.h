@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "core/Catalogue.h"
 #include "tools/bom/Columns.h"
@@ -55,7 +56,11 @@ class LineItemReader {
 
   private:
     const ColumnMap& columns_;
-    Section section_;  // the row's section, until the next row is read
+    // Sections already worked out, by the cells that decide them: a list names a few
+    // sections over and over. The first thousand or so are kept, so memory stays flat.
+    std::unordered_map<std::string, Section> sections_;
+    std::string key_;
+    Section section_;  // the row's section when it is not kept
 };
 
 // The text of a choice for output: the material's name or the type letter, or nothing

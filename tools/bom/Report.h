@@ -31,14 +31,13 @@ class Report {
     virtual void end(const Totals& totals, std::span<const RowError> errors) = 0;
 };
 
-// The report for a list whose header has `columns` cells.
-std::unique_ptr<Report> makeReport(Format format, Output& output, std::size_t columns);
-
 std::unique_ptr<Report> makeTableReport(Output& output);
 std::unique_ptr<Report> makeCsvReport(Output& output, std::size_t columns);
 std::unique_ptr<Report> makeJsonReport(Output& output);
 
 // "kg/m", or "kg/m^2" for plate, whose unit weight is per square metre.
-std::string_view unitOf(Category category);
+inline std::string_view unitOf(Category category) {
+    return category == kPlate ? "kg/m^2" : "kg/m";
+}
 
 }  // namespace metalweight::bom

@@ -18,7 +18,18 @@ class Totals {
         double weight;
     };
 
-    void add(Category category, int choice, std::uint64_t quantity, double weight);
+    void add(Category category, int choice, std::uint64_t quantity, double weight) {
+        weight_ += weight;
+        quantity_ += quantity;
+        for (Group& group : groups_) {
+            if (group.category == category && group.choice == choice) {
+                group.quantity += quantity;
+                group.weight += weight;
+                return;
+            }
+        }
+        groups_.push_back({category, choice, quantity, weight});
+    }
 
     [[nodiscard]] const std::vector<Group>& groups() const { return groups_; }
     [[nodiscard]] double weight() const { return weight_; }
