@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "tools/bom/CellText.h"
 #include "tools/bom/CutList.h"
 #include "tools/bom/Designation.h"
 #include "tools/bom/InputText.h"
-#include "tools/bom/PlainDecimal.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // A category cell is found by its window name or English key, and nothing else is
 // taken for one: the lookup by hash must not let a near miss through.
-#include "tools/bom/Names.h"
+#include "tools/bom/CellText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // A length, width or dimension cell is a plain decimal: digits with at most one "." and
 // nothing else, read to the nearest double.
-#include "tools/bom/PlainDecimal.h"
+#include "tools/bom/CellText.h"
 
 #include <gtest/gtest.h>
 

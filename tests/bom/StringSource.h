@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "tools/bom/TextSource.h"
+#include "tools/bom/CsvReader.h"
 
 namespace metalweight::bom {
 

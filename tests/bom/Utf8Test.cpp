@@ -1,7 +1,7 @@
 // The UTF-8 check of a list takes sixteen bytes at a time where they are ASCII and
 // Chinese; a byte-wise reading of RFC 3629's table is the reference it must match on
 // every text, wherever a character or a fault falls in a block.
-#include "tools/bom/Utf8.h"
+#include "tools/bom/InputText.h"
 
 #include <gtest/gtest.h>
 

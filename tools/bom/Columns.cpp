@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "tools/bom/Names.h"
+#include "tools/bom/CellText.h"
 
 namespace metalweight::bom {
 namespace {

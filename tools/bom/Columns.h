@@ -20,7 +20,7 @@ enum class Column {
     kLength,
     kWidth,
     kQuantity,
-    kNote,
+    kNote
 };
 inline constexpr std::size_t kColumnCount = 11;
 

@@ -3,9 +3,16 @@
 #include <string>
 #include <vector>
 
-#include "tools/bom/TextSource.h"
-
 namespace metalweight::bom {
+
+// Decoded UTF-8 text, handed out in blocks of whole lines.
+class TextSource {
+  public:
+    virtual ~TextSource() = default;
+    // Appends the next block to `text`: whole lines, the last one possibly without its
+    // line end at the end of the input. Returns false, appending nothing, at the end.
+    virtual bool readBlock(std::string& text) = 0;
+};
 
 // One record of a comma- or tab-separated list (RFC 4180 quoting).
 struct Record {

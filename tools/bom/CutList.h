@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <string>
 
+#include "tools/bom/CsvReader.h"
 #include "tools/bom/Output.h"
 #include "tools/bom/Report.h"
-#include "tools/bom/TextSource.h"
 
 namespace metalweight::bom {
 

@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <initializer_list>
 
+#include "tools/bom/CellText.h"
 #include "tools/bom/Columns.h"
-#include "tools/bom/PlainDecimal.h"
 
 namespace metalweight::bom {
 namespace {

@@ -1,14 +1,20 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
+#include "tools/bom/CsvReader.h"
 #include "tools/bom/Gb18030.h"
-#include "tools/bom/TextSource.h"
 
 namespace metalweight::bom {
+
+// The length of the longest prefix of `text` that is well-formed UTF-8 (no overlong
+// forms, no surrogates, nothing above U+10FFFF): text.size() when all of it is.
+std::size_t validUtf8Prefix(std::string_view text);
 
 // An input that cannot be read as a cut list at all: the program ends with status 2.
 class InputError : public std::runtime_error {

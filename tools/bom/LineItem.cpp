@@ -8,9 +8,8 @@
 #include "core/NumberText.h"
 #include "core/Recalculation.h"
 #include "presets/DimensionPresets.h"
+#include "tools/bom/CellText.h"
 #include "tools/bom/Designation.h"
-#include "tools/bom/Names.h"
-#include "tools/bom/PlainDecimal.h"
 
 namespace metalweight::bom {
 namespace {
