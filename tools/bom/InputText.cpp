@@ -14,6 +14,15 @@ constexpr std::size_t kLongestLine = 16u << 20;
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr std::string_view kGb18030Mark = "\x84\x31\x95\x33";
 
+long long lineEnds(std::string_view text) {
+    long long count = 0;
+    for (std::size_t at = text.find('\n'); at != std::string_view::npos;
+         at = text.find('\n', at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
 bool isAscii(std::string_view text) {
     return std::all_of(text.begin(), text.end(),
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
@@ -78,15 +87,12 @@ void InputText::decideFromWholeFile() {
         const std::size_t upTo =
             atEnd ? buffer.size() : (lineEnd == std::string::npos ? 0 : lineEnd + 1);
         const std::size_t valid = validUtf8Prefix(std::string_view(buffer).substr(0, upTo));
-        const auto lineEnds = [&](std::size_t size) {
-            return std::count(buffer.begin(), buffer.begin() + static_cast<long>(size), '\n');
-        };
         if (valid != upTo) {
             encoding_ = Encoding::kGb18030;
-            firstNonUtf8Line_ = lines + lineEnds(valid) + 1;
+            firstNonUtf8Line_ = lines + lineEnds(std::string_view(buffer).substr(0, valid)) + 1;
             break;
         }
-        lines += lineEnds(upTo);
+        lines += lineEnds(std::string_view(buffer).substr(0, upTo));
         buffer.erase(0, upTo);
         if (atEnd) {
             checkedWhole_ = true;
@@ -149,7 +155,7 @@ bool InputText::readBlock(std::string& text) {
         }
     }
     decodePart(length, text);
-    linesBefore_ += std::count(raw_.begin(), raw_.begin() + static_cast<long>(length), '\n');
+    linesBefore_ += lineEnds(std::string_view(raw_).substr(0, length));
     raw_.erase(0, length);
     if (!end_ && raw_.size() < kChunk) {
         fill();
@@ -186,8 +192,8 @@ void InputText::decodePart(std::size_t length, std::string& text) {
             fail(decoded, "既不是有效的 UTF-8，也不是有效的 GB18030");
         }
         // Name both places: where a UTF-8 reader and where a GB18030 reader stops.
-        const auto end = raw_.begin() + static_cast<long>(decoded);
-        const long long line = linesBefore_ + std::count(raw_.begin(), end, '\n') + 1;
+        const long long line =
+            linesBefore_ + lineEnds(std::string_view(raw_).substr(0, decoded)) + 1;
         throw InputError(name_ + ":" + std::to_string(firstNonUtf8Line_) +
                          ": 不是有效的 UTF-8；作为 GB18030 读，第 " + std::to_string(line) +
                          " 行也不对");
@@ -195,8 +201,7 @@ void InputText::decodePart(std::size_t length, std::string& text) {
 }
 
 void InputText::fail(std::size_t offset, std::string_view what) const {
-    const auto end = raw_.begin() + static_cast<long>(std::min(offset, raw_.size()));
-    const long long line = linesBefore_ + std::count(raw_.begin(), end, '\n') + 1;
+    const long long line = linesBefore_ + lineEnds(std::string_view(raw_).substr(0, offset)) + 1;
     throw InputError(name_ + ":" + std::to_string(line) + ": " + std::string(what));
 }
 
