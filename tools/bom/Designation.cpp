@@ -41,14 +41,14 @@ const Notation& notationOf(Category category) {
 
 // The position and length of the first separator in `text`, or npos.
 std::pair<std::size_t, std::size_t> findSeparator(std::string_view text) {
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        for (const std::string_view separator : kSeparators) {
-            if (text[at] == separator.front() && text.substr(at).starts_with(separator)) {
-                return {at, separator.size()};
-            }
+    std::pair<std::size_t, std::size_t> first{std::string_view::npos, 0};
+    for (const std::string_view separator : kSeparators) {
+        const std::size_t at = text.find(separator);
+        if (at < first.first) {
+            first = {at, separator.size()};
         }
     }
-    return {std::string_view::npos, 0};
+    return first;
 }
 
 double valueOf(std::string_view decimal) {
