@@ -65,7 +65,9 @@ void RunningWindow::settle() {
     const auto deadline = Clock::now() + kPatience;
     int quiet = 0;
     while (quiet < 2 && Clock::now() < deadline) {
-        program.window.handlePendingMessages();
+        if (!program.window.handlePendingMessages()) {
+            return;  // the program's loop has ended, its quit message left in the queue
+        }
         if (HIWORD(GetQueueStatus(QS_ALLINPUT)) == 0) {
             ++quiet;
             Sleep(20);
