@@ -20,19 +20,17 @@ std::FILE* sink() {
     return file;
 }
 
-void checkDesignations(std::string_view text) {
-    for (int category = 1; category <= kCategoryCount; ++category) {
-        const Designation designation = parseDesignation(static_cast<Category>(category), text);
-        if (!designation.error.empty()) {
-            continue;
-        }
-        for (const std::string_view dimension : designation.dimensions) {
-            // The views stay inside the text and are plain decimals.
-            if (dimension.data() < text.data() ||
-                dimension.data() + dimension.size() > text.data() + text.size() ||
-                !isPlainDecimal(dimension)) {
-                std::abort();
-            }
+void checkDesignation(Category category, std::string_view text) {
+    const Designation designation = parseDesignation(category, text);
+    if (!designation.error.empty()) {
+        return;
+    }
+    for (const std::string_view dimension : designation.dimensions) {
+        // The views stay inside the text and are plain decimals.
+        if (dimension.data() < text.data() ||
+            dimension.data() + dimension.size() > text.data() + text.size() ||
+            !isPlainDecimal(dimension)) {
+            std::abort();
         }
     }
 }
@@ -41,7 +39,10 @@ void checkDesignations(std::string_view text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    checkDesignations(text.substr(0, 64));
+    // The input's first bytes as a designation of the category its last byte picks: the
+    // fuzzer steers every category's parser without paying for twelve on every input.
+    const int category = 1 + (size == 0 ? 0 : data[size - 1] % kCategoryCount);
+    checkDesignation(static_cast<Category>(category), text.substr(0, 64));
 
     std::FILE* in = fmemopen(const_cast<std::uint8_t*>(data), size, "rb");
     if (in == nullptr) {

@@ -44,13 +44,21 @@ std::optional<CellError> strayCell(const Record& record, std::size_t headerWidth
     return std::nullopt;
 }
 
-// Reads the records that are not blank into `group`, up to its size; how many it read.
-// The list is read a group at a time, and only a group read whole is weighed: a list that
-// turns out unreadable partway (a pipe whose bytes stop being text) ends the run before
-// any of the group is written or reported.
+constexpr std::size_t kGroupRows = 256;
+
+// Reads up to kGroupRows records that are not blank into `group`, which keeps its
+// records from group to group; how many it read. The list is read a group at a time, and
+// only a group read whole is weighed: a list that turns out unreadable partway (a pipe
+// whose bytes stop being text) ends the run before any of the group is written or reported.
 std::size_t readGroup(CsvReader& reader, std::vector<Record>& group) {
     std::size_t count = 0;
-    while (count < group.size() && reader.next(group[count])) {
+    while (count < kGroupRows) {
+        if (count == group.size()) {
+            group.emplace_back();
+        }
+        if (!reader.next(group[count])) {
+            break;
+        }
         if (!group[count].error.empty() || !isBlank(group[count])) {
             ++count;
         }
@@ -74,8 +82,7 @@ std::unique_ptr<Report> makeReport(Format format, Output& output, std::size_t co
 // The rows after the header: read a group at a time, then each weighed and written.
 int runRows(CsvReader& reader, const ColumnMap& columns, std::size_t headerWidth,
             const RunOptions& options, Report& out, std::FILE* diagnostics) {
-    constexpr std::size_t kGroupRows = 256;
-    std::vector<Record> group(kGroupRows);
+    std::vector<Record> group;
     LineItemReader items(columns);
     Totals totals;
     std::vector<RowError> errors;

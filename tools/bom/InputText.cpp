@@ -1,6 +1,7 @@
 #include "tools/bom/InputText.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
 
@@ -21,6 +22,15 @@ long long lineEnds(std::string_view text) {
         ++count;
     }
     return count;
+}
+
+// Appends up to a chunk of `file` to `text`; how many bytes it appended. The chunk is
+// read on the stack, so a short list costs no chunk-sized allocation.
+std::size_t appendChunk(std::FILE* file, std::string& text) {
+    std::array<char, kChunk> chunk;
+    const std::size_t got = std::fread(chunk.data(), 1, chunk.size(), file);
+    text.append(chunk.data(), got);
+    return got;
 }
 
 bool isAscii(std::string_view text) {
@@ -78,11 +88,7 @@ void InputText::decideFromWholeFile() {
     encoding_ = Encoding::kUtf8;
     long long lines = 0;  // line ends in the file before the buffer
     for (;;) {
-        const std::size_t before = buffer.size();
-        buffer.resize(before + kChunk);
-        const std::size_t got = std::fread(buffer.data() + before, 1, kChunk, file_);
-        buffer.resize(before + got);
-        const bool atEnd = got == 0;
+        const bool atEnd = appendChunk(file_, buffer) == 0;
         const std::size_t lineEnd = buffer.rfind('\n');
         const std::size_t upTo =
             atEnd ? buffer.size() : (lineEnd == std::string::npos ? 0 : lineEnd + 1);
@@ -112,10 +118,7 @@ void InputText::decideFromWholeFile() {
 }
 
 bool InputText::fill() {
-    const std::size_t before = raw_.size();
-    raw_.resize(before + kChunk);
-    const std::size_t got = std::fread(raw_.data() + before, 1, kChunk, file_);
-    raw_.resize(before + got);
+    const std::size_t got = appendChunk(file_, raw_);
     if (got == 0) {
         if (std::ferror(file_) != 0) {
             throw InputError(name_ + ": " + std::strerror(errno));

@@ -78,12 +78,14 @@ class JsonReport final : public Report {
              << ",\n\"errors\": [";
         first = true;
         for (const RowError& error : errors) {
-            const nlohmann::ordered_json object = {{"line", error.line},
-                                                   {"column", error.cell.column},
-                                                   {"text", error.cell.text},
-                                                   {"message", error.cell.message}};
-            out_ << (first ? "\n" : ",\n")
-                 << object.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+            out_ << (first ? "\n" : ",\n") << "{\"line\":";
+            out_.number(static_cast<std::uint64_t>(error.line)) << ",\"column\":";
+            writeString(out_, error.cell.column);
+            out_ << ",\"text\":";
+            writeString(out_, error.cell.text);
+            out_ << ",\"message\":";
+            writeString(out_, error.cell.message);
+            out_ << '}';
             first = false;
         }
         out_ << (first ? "]}\n" : "\n]}\n");
