@@ -21,10 +21,6 @@ constexpr std::array<Column, 7> kSectionColumns = {
     Column::kDimension1, Column::kDimension2, Column::kDimension3};
 constexpr std::size_t kSectionsKept = 1024;
 
-std::string quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
-}
-
 // A dimension cell without an "mm" after it and the blanks before that.
 std::string_view withoutMillimetres(std::string_view cell) {
     if (cell.ends_with("mm") || cell.ends_with("MM")) {
@@ -52,21 +48,26 @@ std::string listOf(const Range& range, Text text) {
     return list;
 }
 
-// A positive plain decimal (a length or width in m).
-std::optional<double> positiveDecimal(std::string_view text) {
-    const std::optional<double> value = readPlainDecimal(text);
-    if (!value || !(*value > 0.0) || !std::isfinite(*value)) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-class SectionBuilder {
+// One record's cells read against the list's columns: the section they name, and the
+// line item's length, width and quantity. A bad cell comes back as a CellError.
+class Row {
   public:
-    SectionBuilder(const ColumnMap& columns, const RowCells& cells)
-        : columns_(columns), cells_(cells) {}
+    Row(const ColumnMap& columns, std::span<const std::string> record) : columns_(columns) {
+        for (std::size_t i = 0; i < kColumnCount; ++i) {
+            cells_[i] = columns.cell(record, static_cast<Column>(i));
+        }
+    }
 
-    std::optional<CellError> build(Section& section);
+    // The cells a section is worked out from, each ended by a byte UTF-8 text never holds.
+    void sectionKey(std::string& key) const {
+        key.clear();
+        for (const Column column : kSectionColumns) {
+            key += cell(column);
+            key += '\xFF';
+        }
+    }
+    std::optional<CellError> readSection(Section& section) const;
+    std::optional<CellError> readItem(LineItem& item) const;
 
   private:
     [[nodiscard]] std::string_view cell(Column column) const {
@@ -75,15 +76,18 @@ class SectionBuilder {
     [[nodiscard]] CellError errorAt(Column column, std::string message) const {
         return {columns_.header(column), std::string(cell(column)), std::move(message)};
     }
-    std::optional<CellError> readChoice(Section& section, std::optional<int>& typeColumn);
-    std::optional<CellError> fromDesignation(Section& section, std::optional<int> typeColumn);
-    std::optional<CellError> fromDimensionColumns(Section& section);
+    std::optional<CellError> readChoice(Section& section, std::optional<int>& typeColumn) const;
+    std::optional<CellError> fromDesignation(Section& section, std::optional<int> typeColumn) const;
+    std::optional<CellError> fromDimensionColumns(Section& section) const;
+    // A length or width in m: a positive plain decimal, or `value` kept when the cell is
+    // empty; false when it is neither.
+    bool readMetres(Column column, double& value) const;
 
     const ColumnMap& columns_;
-    const RowCells& cells_;
+    std::array<std::string_view, kColumnCount> cells_;
 };
 
-std::optional<CellError> SectionBuilder::build(Section& section) {
+std::optional<CellError> Row::readSection(Section& section) const {
     const std::string_view name = cell(Column::kCategory);
     if (name.empty()) {
         return errorAt(Column::kCategory, "类别不能为空");
@@ -137,8 +141,7 @@ std::optional<CellError> SectionBuilder::build(Section& section) {
     return std::nullopt;
 }
 
-std::optional<CellError> SectionBuilder::readChoice(Section& section,
-                                                    std::optional<int>& typeColumn) {
+std::optional<CellError> Row::readChoice(Section& section, std::optional<int>& typeColumn) const {
     const std::string_view material = cell(Column::kMaterial);
     const std::string_view type = cell(Column::kType);
     const Category category = section.category;
@@ -173,8 +176,8 @@ std::optional<CellError> SectionBuilder::readChoice(Section& section,
     return std::nullopt;
 }
 
-std::optional<CellError> SectionBuilder::fromDesignation(Section& section,
-                                                         std::optional<int> typeColumn) {
+std::optional<CellError> Row::fromDesignation(Section& section,
+                                              std::optional<int> typeColumn) const {
     for (const Column column : kDimensionColumns) {
         if (!cell(column).empty()) {
             return errorAt(column, "已有规格，尺寸列要空着");
@@ -196,7 +199,8 @@ std::optional<CellError> SectionBuilder::fromDesignation(Section& section,
         const int letter = *modelTypeByLetter(designation.typeLetter);
         if (typeColumn && *typeColumn != letter) {
             return errorAt(Column::kSize, "规格的型号字母和 \"" + columns_.header(Column::kType) +
-                                              "\" 列的 " + quoted(cell(Column::kType)) + " 不同");
+                                              "\" 列的 \"" + std::string(cell(Column::kType)) +
+                                              "\" 不同");
         }
         section.choice = letter;
     }
@@ -218,7 +222,7 @@ std::optional<CellError> SectionBuilder::fromDesignation(Section& section,
                        listOf(row->list1, [](double height) { return presetText(height / 10); }));
 }
 
-std::optional<CellError> SectionBuilder::fromDimensionColumns(Section& section) {
+std::optional<CellError> Row::fromDimensionColumns(Section& section) const {
     const Category category = section.category;
     const int count = catalogueRow(category).valueCount;
     for (std::size_t k = 0; k < 3; ++k) {
@@ -246,6 +250,58 @@ std::optional<CellError> SectionBuilder::fromDimensionColumns(Section& section) 
     return std::nullopt;
 }
 
+std::optional<CellError> Row::readItem(LineItem& item) const {
+    item.length = 1.0;
+    if (!readMetres(Column::kLength, item.length)) {
+        return errorAt(Column::kLength, "长度要写成大于 0、只用 \".\" 作小数点的数，单位 m");
+    }
+    item.width.reset();
+    if (item.section->category == kPlate) {
+        item.width = 1.0;
+        if (!readMetres(Column::kWidth, *item.width)) {
+            return errorAt(Column::kWidth, "宽度要写成大于 0、只用 \".\" 作小数点的数，单位 m");
+        }
+    } else if (!cell(Column::kWidth).empty()) {
+        return errorAt(Column::kWidth, "只有钢板有宽度");
+    }
+    item.quantity = 1;
+    if (const std::string_view quantity = cell(Column::kQuantity); !quantity.empty()) {
+        const char* end = quantity.data() + quantity.size();
+        const auto [stop, status] = std::from_chars(quantity.data(), end, item.quantity);
+        if (status == std::errc::result_out_of_range) {
+            return errorAt(Column::kQuantity, "数量太大");
+        }
+        if (status != std::errc() || stop != end || quantity.front() == '-' || item.quantity < 1) {
+            return errorAt(Column::kQuantity, "数量要写成不小于 1 的整数");
+        }
+    }
+    item.pieceWeight = item.section->unitWeight * item.length;
+    if (item.width) {
+        item.pieceWeight = item.pieceWeight * *item.width;
+    }
+    item.totalWeight = item.pieceWeight * static_cast<double>(item.quantity);
+    if (!std::isfinite(item.totalWeight)) {
+        return errorAt(
+            columns_.position(Column::kQuantity) >= 0 ? Column::kQuantity : Column::kLength,
+            "重量超出了数的范围");
+    }
+    item.note = cell(Column::kNote);
+    return std::nullopt;
+}
+
+bool Row::readMetres(Column column, double& value) const {
+    const std::string_view text = cell(column);
+    if (text.empty()) {
+        return true;
+    }
+    const std::optional<double> read = readPlainDecimal(text);
+    if (!read || !(*read > 0.0) || !std::isfinite(*read)) {
+        return false;
+    }
+    value = *read;
+    return true;
+}
+
 }  // namespace
 
 std::optional<std::string_view> choiceText(Category category, int choice) {
@@ -256,26 +312,13 @@ std::optional<std::string_view> choiceText(Category category, int choice) {
 }
 
 bool LineItemReader::read(std::span<const std::string> record, LineItem& item, CellError& error) {
-    RowCells cells;
-    for (std::size_t i = 0; i < kColumnCount; ++i) {
-        cells[i] = columns_.cell(record, static_cast<Column>(i));
-    }
-    auto cell = [&cells](Column column) { return cells[static_cast<std::size_t>(column)]; };
-    auto fail = [&](Column column, std::string message) {
-        error = {columns_.header(column), std::string(cell(column)), std::move(message)};
-        return false;
-    };
-    // The cells a section is worked out from, each ended by a byte UTF-8 text never holds.
-    key_.clear();
-    for (const Column column : kSectionColumns) {
-        key_ += cell(column);
-        key_ += '\xFF';
-    }
+    const Row row(columns_, record);
+    row.sectionKey(key_);
     if (const auto known = sections_.find(key_); known != sections_.end()) {
         item.section = &known->second;
     } else {
         section_ = Section();
-        if (auto failed = SectionBuilder(columns_, cells).build(section_)) {
+        if (auto failed = row.readSection(section_)) {
             error = std::move(*failed);
             return false;
         }
@@ -284,50 +327,10 @@ bool LineItemReader::read(std::span<const std::string> record, LineItem& item, C
             item.section = &sections_.emplace(key_, section_).first->second;
         }
     }
-
-    item.length = 1.0;
-    if (const std::string_view length = cell(Column::kLength); !length.empty()) {
-        const std::optional<double> value = positiveDecimal(length);
-        if (!value) {
-            return fail(Column::kLength, "长度要写成大于 0、只用 \".\" 作小数点的数，单位 m");
-        }
-        item.length = *value;
+    if (auto failed = row.readItem(item)) {
+        error = std::move(*failed);
+        return false;
     }
-    item.width.reset();
-    const std::string_view width = cell(Column::kWidth);
-    if (item.section->category == kPlate) {
-        item.width = 1.0;
-        if (!width.empty()) {
-            const std::optional<double> value = positiveDecimal(width);
-            if (!value) {
-                return fail(Column::kWidth, "宽度要写成大于 0、只用 \".\" 作小数点的数，单位 m");
-            }
-            item.width = *value;
-        }
-    } else if (!width.empty()) {
-        return fail(Column::kWidth, "只有钢板有宽度");
-    }
-    item.quantity = 1;
-    if (const std::string_view quantity = cell(Column::kQuantity); !quantity.empty()) {
-        const char* end = quantity.data() + quantity.size();
-        const auto [stop, status] = std::from_chars(quantity.data(), end, item.quantity);
-        if (status == std::errc::result_out_of_range) {
-            return fail(Column::kQuantity, "数量太大");
-        }
-        if (status != std::errc() || stop != end || quantity.front() == '-' || item.quantity < 1) {
-            return fail(Column::kQuantity, "数量要写成不小于 1 的整数");
-        }
-    }
-    item.pieceWeight = item.section->unitWeight * item.length;
-    if (item.width) {
-        item.pieceWeight = item.pieceWeight * *item.width;
-    }
-    item.totalWeight = item.pieceWeight * static_cast<double>(item.quantity);
-    if (!std::isfinite(item.totalWeight)) {
-        return fail(columns_.position(Column::kQuantity) >= 0 ? Column::kQuantity : Column::kLength,
-                    "重量超出了数的范围");
-    }
-    item.note = cell(Column::kNote);
     return true;
 }
 

@@ -14,10 +14,6 @@
 // One row of a cut list made into what the window would hold and what it weighs.
 namespace metalweight::bom {
 
-// The cells of a row by column (Column order), blanks around them removed; empty for a
-// column the list does not have.
-using RowCells = std::array<std::string_view, kColumnCount>;
-
 // A section as the window would show it: category, choice, the three field texts and
 // the result box's text, with the unrounded unit weight behind it.
 struct Section {
