@@ -37,6 +37,7 @@ std::optional<ColumnMap> ColumnMap::fromHeader(std::span<const std::string> head
                                                std::string& error) {
     ColumnMap map;
     map.positions_.fill(-1);
+    map.width_ = header.size();
     for (std::size_t i = 0; i < kColumnCount; ++i) {
         map.headers_[i] = kColumnNames[i].chinese;
     }

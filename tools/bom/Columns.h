@@ -47,6 +47,8 @@ class ColumnMap {
     [[nodiscard]] int position(Column column) const { return positions_[index(column)]; }
     // The header the file gives the column ("长度" or "length"), or the Chinese one.
     [[nodiscard]] const std::string& header(Column column) const { return headers_[index(column)]; }
+    // How many cells the header has; a row's cells beyond them belong to no column.
+    [[nodiscard]] std::size_t width() const { return width_; }
     // The cell of a column in a record, blanks around it removed; empty when the
     // record is short or the list has no such column.
     [[nodiscard]] std::string_view cell(std::span<const std::string> record, Column column) const {
@@ -61,6 +63,7 @@ class ColumnMap {
     static std::size_t index(Column column) { return static_cast<std::size_t>(column); }
     std::array<int, kColumnCount> positions_{};
     std::array<std::string, kColumnCount> headers_;
+    std::size_t width_ = 0;
 };
 
 }  // namespace metalweight::bom

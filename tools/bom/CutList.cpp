@@ -33,17 +33,6 @@ void report(std::FILE* diagnostics, const RunOptions& options, const RowError& e
     report(diagnostics, text + error.cell.message);
 }
 
-// A non-empty cell beyond the header's columns, which no column would read.
-std::optional<CellError> strayCell(const Record& record, std::size_t headerWidth) {
-    for (std::size_t i = headerWidth; i < record.cells.size(); ++i) {
-        if (!trimBlanks(record.cells[i]).empty()) {
-            return CellError{"第 " + std::to_string(i + 1) + " 列", record.cells[i],
-                             "表头没有这一列"};
-        }
-    }
-    return std::nullopt;
-}
-
 constexpr std::size_t kGroupRows = 256;
 
 // Reads up to kGroupRows records that are not blank into `group`, which keeps its
@@ -80,8 +69,8 @@ std::unique_ptr<Report> makeReport(Format format, Output& output, std::size_t co
 }
 
 // The rows after the header: read a group at a time, then each weighed and written.
-int runRows(CsvReader& reader, const ColumnMap& columns, std::size_t headerWidth,
-            const RunOptions& options, Report& out, std::FILE* diagnostics) {
+int runRows(CsvReader& reader, const ColumnMap& columns, const RunOptions& options, Report& out,
+            std::FILE* diagnostics) {
     std::vector<Record> group;
     LineItemReader items(columns);
     Totals totals;
@@ -90,22 +79,14 @@ int runRows(CsvReader& reader, const ColumnMap& columns, std::size_t headerWidth
     for (std::size_t count = kGroupRows; count == kGroupRows;) {
         count = readGroup(reader, group);
         for (const Record& record : std::span(group).first(count)) {
-            CellError error;
-            std::optional<CellError> bad;
-            if (!record.error.empty()) {
-                bad = CellError{"", "", record.error};
-            } else if (auto stray = strayCell(record, headerWidth)) {
-                bad = std::move(stray);
-            } else if (!items.read(record.cells, item, error)) {
-                bad = std::move(error);
-            }
-            if (!bad) {
+            CellError error{"", "", record.error};
+            if (record.error.empty() && items.read(record.cells, item, error)) {
                 out.row(record, item);
                 totals.add(item.section->category, item.section->choice, item.quantity,
                            item.totalWeight);
                 continue;
             }
-            errors.push_back({record.line, std::move(*bad)});
+            errors.push_back({record.line, std::move(error)});
             report(diagnostics, options, errors.back());
             if (!options.keepGoing) {
                 return kRunHadBadRows;
@@ -144,7 +125,7 @@ int runCutList(TextSource& input, const RunOptions& options, Output& output,
         const std::unique_ptr<Report> report =
             makeReport(options.format, output, header.cells.size());
         report->begin(header.cells);
-        status = runRows(reader, *columns, header.cells.size(), options, *report, diagnostics);
+        status = runRows(reader, *columns, options, *report, diagnostics);
     } catch (const std::runtime_error& error) {  // InputError, or no GB18030 converter
         output.flush();
         report(diagnostics, error.what());

@@ -312,6 +312,12 @@ std::optional<std::string_view> choiceText(Category category, int choice) {
 }
 
 bool LineItemReader::read(std::span<const std::string> record, LineItem& item, CellError& error) {
+    for (std::size_t i = columns_.width(); i < record.size(); ++i) {
+        if (!trimBlanks(record[i]).empty()) {
+            error = {"第 " + std::to_string(i + 1) + " 列", record[i], "表头没有这一列"};
+            return false;
+        }
+    }
     const Row row(columns_, record);
     row.sectionKey(key_);
     if (const auto known = sections_.find(key_); known != sections_.end()) {

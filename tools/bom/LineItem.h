@@ -47,7 +47,8 @@ class LineItemReader {
   public:
     explicit LineItemReader(const ColumnMap& columns) : columns_(columns) {}
 
-    // Reads one record; false, with `error` filled, when a cell is bad.
+    // Reads one record; false, with `error` filled, when a cell is bad (one beyond the
+    // header's columns that is not blank, too).
     bool read(std::span<const std::string> record, LineItem& item, CellError& error);
 
   private:
