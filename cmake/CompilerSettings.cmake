@@ -56,6 +56,7 @@ if(METALWEIGHT_FUZZ)
         message(FATAL_ERROR "METALWEIGHT_FUZZ needs clang++")
     endif()
     target_compile_options(metalweight_settings INTERFACE
-        -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all)
+        -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all
+        -fsanitize-coverage-ignorelist=${PROJECT_SOURCE_DIR}/fuzz/coverage-ignorelist.txt)
     target_link_options(metalweight_settings INTERFACE -fsanitize=address,undefined)
 endif()

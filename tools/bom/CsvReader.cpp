@@ -82,7 +82,9 @@ CsvReader::Scan CsvReader::scan(Record& record, std::size_t& end, std::string& w
     lineEnds_ = 0;
     std::size_t at = position_;
     const std::size_t size = buffer_.size();
-    // The record's cell strings are kept from one record to the next and written over.
+    // The record's cell strings are kept from one record to the next and written over; a
+    // record new to them has room made at once for as many cells as the widest so far.
+    record.cells.reserve(widest_);
     std::size_t count = 0;
     for (;; ++count) {
         if (count == record.cells.size()) {
@@ -109,6 +111,7 @@ CsvReader::Scan CsvReader::scan(Record& record, std::size_t& end, std::string& w
         }
     }
     record.cells.resize(count + 1);
+    widest_ = std::max(widest_, count + 1);
     end = at;
     return Scan::kRecord;
 }

@@ -50,6 +50,7 @@ class CsvReader {
     std::size_t position_ = 0;
     long long line_ = 1;
     std::size_t lineEnds_ = 0;  // the line ends the record being read takes
+    std::size_t widest_ = 0;    // the most cells a record has had
     bool end_ = false;
     bool decided_ = false;
     char delimiter_ = ',';

@@ -25,12 +25,12 @@ void report(std::FILE* diagnostics, const std::string& text) {
 void report(std::FILE* diagnostics, const RunOptions& options, const RowError& error) {
     std::string text = options.inputName + ":" + std::to_string(error.line) + ": ";
     if (!error.cell.column.empty()) {
-        text += "列 \"" + error.cell.column + "\": ";
+        text.append("列 \"").append(error.cell.column).append("\": ");
     }
     if (!error.cell.text.empty()) {
-        text += "\"" + error.cell.text + "\" ";
+        text.append("\"").append(error.cell.text).append("\" ");
     }
-    report(diagnostics, text + error.cell.message);
+    writeText(diagnostics, text.append(error.cell.message).append("\n"));
 }
 
 constexpr std::size_t kGroupRows = 256;
