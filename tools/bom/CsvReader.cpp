@@ -154,12 +154,14 @@ CsvReader::Scan CsvReader::quotedCell(std::size_t& at, std::string& cell, std::s
 // A plain cell, up to the next delimiter or line end (a CR just before that dropped).
 CsvReader::Scan CsvReader::plainCell(std::size_t& at, std::string& cell, std::string& why) {
     const std::size_t size = buffer_.size();
-    std::size_t stop = at;
-    for (; stop < size && buffer_[stop] != delimiter_ && buffer_[stop] != '\n'; ++stop) {
-        if (buffer_[stop] == '"') {
-            why = "引号只能包住整个单元格";
-            return Scan::kBad;
-        }
+    const char delimiter = delimiter_;
+    const auto end =
+        std::find_if(buffer_.begin() + static_cast<std::ptrdiff_t>(at), buffer_.end(),
+                     [delimiter](char c) { return c == delimiter || c == '\n' || c == '"'; });
+    const auto stop = static_cast<std::size_t>(end - buffer_.begin());
+    if (stop < size && buffer_[stop] == '"') {
+        why = "引号只能包住整个单元格";
+        return Scan::kBad;
     }
     std::size_t cellSize = stop - at;
     if (stop < size && buffer_[stop] == '\n' && cellSize > 0 && buffer_[stop - 1] == '\r') {

@@ -42,13 +42,17 @@ bool isAscii(std::string_view text) {
 
 std::size_t validUtf8Prefix(std::string_view text) {
     const auto byte = [text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    std::size_t i = 0;
+    const auto nextNonAscii = [text](std::size_t from) {
+        return static_cast<std::size_t>(
+            std::find_if(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(),
+                         [](char c) { return static_cast<unsigned char>(c) >= 0x80; }) -
+            text.begin());
+    };
+    // ASCII, most of a list, is passed over up to the next byte that begins a longer
+    // character.
+    std::size_t i = nextNonAscii(0);
     while (i < text.size()) {
         const unsigned char lead = byte(i);
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
         if (lead < 0xC2 || lead > 0xF4) {
             return i;
         }
@@ -65,7 +69,7 @@ std::size_t validUtf8Prefix(std::string_view text) {
                 return i;
             }
         }
-        i += length;
+        i = nextNonAscii(i + length);
     }
     return text.size();
 }
