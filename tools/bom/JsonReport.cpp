@@ -20,10 +20,13 @@ void writeString(Output& out, std::string_view text) {
     }
 }
 
-void writeChoice(Output& out, Category category, int choice) {
+// A section kind's category and choice. The window's own names and type letters have
+// nothing to escape.
+void writeKind(Output& out, Category category, int choice) {
+    out << "\"category\": \"" << catalogueRow(category).name << "\", \"choice\": ";
     const std::optional<std::string_view> text = choiceText(category, choice);
     if (text) {
-        writeString(out, *text);
+        out << '"' << *text << '"';
     } else {
         out << "null";
     }
@@ -41,10 +44,8 @@ class JsonReport final : public Report {
         const Section& section = *item.section;
         // Field and weight texts are plain decimals, which have nothing to escape.
         out_ << (rowsWritten_++ == 0 ? "\n" : ",\n") << "{\"line\": ";
-        out_.number(static_cast<std::uint64_t>(record.line)) << ", \"category\": ";
-        writeString(out_, catalogueRow(section.category).name);
-        out_ << ", \"choice\": ";
-        writeChoice(out_, section.category, section.choice);
+        out_.number(static_cast<std::uint64_t>(record.line)) << ", ";
+        writeKind(out_, section.category, section.choice);
         out_ << R"(, "fields": [")" << section.fields[0] << R"(", ")" << section.fields[1]
              << R"(", ")" << section.fields[2] << R"("], "unit": ")" << unitOf(section.category)
              << R"(", "unitWeight": ")" << section.unitWeightText << R"(", "length": )";
@@ -66,10 +67,8 @@ class JsonReport final : public Report {
         out_ << (totals.groups().empty() ? "],\n" : "\n],\n") << "\"totals\": [";
         bool first = true;
         for (const Totals::Group& group : totals.groups()) {
-            out_ << (first ? "\n" : ",\n") << "{\"category\": ";
-            writeString(out_, catalogueRow(group.category).name);
-            out_ << ", \"choice\": ";
-            writeChoice(out_, group.category, group.choice);
+            out_ << (first ? "\n" : ",\n") << '{';
+            writeKind(out_, group.category, group.choice);
             out_ << ", \"quantity\": " << std::to_string(group.quantity)
                  << ", \"weight\": " << numberText(group.weight) << "}";
             first = false;
