@@ -42,13 +42,11 @@ constexpr std::size_t kGroupRows = 256;
 std::size_t readGroup(CsvReader& reader, std::vector<Record>& group) {
     std::size_t count = 0;
     while (count < kGroupRows) {
-        if (count == group.size()) {
-            group.emplace_back();
-        }
-        if (!reader.next(group[count])) {
+        Record& record = count < group.size() ? group[count] : group.emplace_back();
+        if (!reader.next(record)) {
             break;
         }
-        if (!group[count].error.empty() || !isBlank(group[count])) {
+        if (!record.error.empty() || !isBlank(record)) {
             ++count;
         }
     }

@@ -23,7 +23,7 @@ void writeString(Output& out, std::string_view text) {
 // A section kind's category and choice. The window's own names and type letters have
 // nothing to escape.
 void writeKind(Output& out, Category category, int choice) {
-    out << "\"category\": \"" << catalogueRow(category).name << "\", \"choice\": ";
+    out << R"("category": ")" << catalogueRow(category).name << R"(", "choice": )";
     const std::optional<std::string_view> text = choiceText(category, choice);
     if (text) {
         out << '"' << *text << '"';
