@@ -6,11 +6,19 @@
 #include "tools/bom/SystemText.h"
 
 namespace metalweight::bom {
+namespace {
+
+using ShortestBuffer = std::array<char, 32>;  // "-2.2250738585072014e-308" and more fit
+
+std::string_view shortestText(double value, ShortestBuffer& buffer) {
+    return {buffer.data(), std::to_chars(buffer.begin(), buffer.end(), value).ptr};
+}
+
+}  // namespace
 
 Output& Output::number(double value) {
-    std::array<char, 32> text{};  // "-2.2250738585072014e-308" and more fit
-    return *this << std::string_view(text.data(),
-                                     std::to_chars(text.begin(), text.end(), value).ptr);
+    ShortestBuffer buffer;
+    return *this << shortestText(value, buffer);
 }
 
 Output& Output::number(std::uint64_t value) {
@@ -20,9 +28,6 @@ Output& Output::number(std::uint64_t value) {
 }
 
 bool Output::flush() {
-    if (file_ == nullptr) {
-        return true;
-    }
     if (!buffer_.empty() && !writeText(file_, buffer_)) {
         failed_ = true;
     }
@@ -34,9 +39,8 @@ bool Output::flush() {
 }
 
 std::string numberText(double value) {
-    std::string text;
-    Output(text).number(value);
-    return text;
+    ShortestBuffer buffer;
+    return std::string(shortestText(value, buffer));
 }
 
 }  // namespace metalweight::bom

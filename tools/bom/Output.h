@@ -7,21 +7,18 @@
 
 namespace metalweight::bom {
 
-// Buffered writing to a file the caller owns, or to a text. A failed write is
-// remembered, not thrown: the run checks `failed()` once it ends.
+// Buffered writing to a file the caller owns. A failed write is remembered, not thrown:
+// the run checks `failed()` once it ends.
 class Output {
   public:
     explicit Output(std::FILE* file) : file_(file) {}
-    // Appends to `text`.
-    explicit Output(std::string& text) : file_(nullptr), text_(&text) {}
     ~Output() { flush(); }
     Output(const Output&) = delete;
     Output& operator=(const Output&) = delete;
 
     Output& operator<<(std::string_view text) {
-        std::string& to = text_ != nullptr ? *text_ : buffer_;
-        to.append(text);
-        if (text_ == nullptr && buffer_.size() >= kBufferSize) {
+        buffer_.append(text);
+        if (buffer_.size() >= kBufferSize) {
             flush();
         }
         return *this;
@@ -37,9 +34,8 @@ class Output {
   private:
     static constexpr std::size_t kBufferSize = 1 << 16;
 
-    std::FILE* file_;              // null for a text
-    std::string* text_ = nullptr;  // the text, or null for a file
-    std::string buffer_;           // a file's bytes not written yet
+    std::FILE* file_;
+    std::string buffer_;  // bytes not written yet
     bool failed_ = false;
 };
 
