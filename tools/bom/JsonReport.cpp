@@ -8,7 +8,8 @@ namespace metalweight::bom {
 namespace {
 
 // A JSON string literal; the input is valid UTF-8 once read, but nothing is assumed. A
-// text with nothing to escape, as names and most notes are, stands between quotes as it is.
+// text with nothing to escape, as most notes and headers are, stands between quotes as it
+// is.
 void writeString(Output& out, std::string_view text) {
     const bool plain = std::none_of(text.begin(), text.end(), [](char c) {
         return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20;
