@@ -1,6 +1,7 @@
 #include "tools/bom/Gb18030.h"
 
 #include <cerrno>
+#include <memory>
 #include <stdexcept>
 
 #ifdef _WIN32
@@ -13,24 +14,10 @@ namespace metalweight::bom {
 
 #ifdef _WIN32
 
-struct Gb18030Decoder::Converter {};
-
-Gb18030Decoder::Gb18030Decoder() = default;
-Gb18030Decoder::~Gb18030Decoder() = default;
-
-namespace {
-
-// GB18030's code page, or where a system lacks it (Wine does), GBK's: the two-byte part of
-// GB18030, which holds every character of the national standard set.
-UINT gb18030CodePage() {
+std::size_t decodeGb18030(std::string_view text, std::string& out) {
+    // GB18030's code page, or where a system lacks it (Wine does), GBK's: the two-byte
+    // part of GB18030, which holds every character of the national standard set.
     static const UINT codePage = IsValidCodePage(54936) != 0 ? 54936 : 936;
-    return codePage;
-}
-
-}  // namespace
-
-std::size_t Gb18030Decoder::decode(std::string_view text, std::string& out) {
-    const UINT codePage = gb18030CodePage();
     // The code page converts whole texts only; on a failure, find the longest line
     // prefix that converts, so that the offset names the right line.
     auto convert = [&](std::string_view part) {
@@ -70,23 +57,13 @@ std::size_t Gb18030Decoder::decode(std::string_view text, std::string& out) {
 
 #else
 
-struct Gb18030Decoder::Converter {
-    iconv_t handle;
-};
-
-Gb18030Decoder::Gb18030Decoder()
-    : converter_(std::make_unique<Converter>(Converter{iconv_open("UTF-8", "GB18030")})) {
+std::size_t decodeGb18030(std::string_view text, std::string& out) {
+    const iconv_t converter = iconv_open("UTF-8", "GB18030");
     // iconv_open's failure value is the handle (iconv_t)-1.
-    if (converter_->handle == reinterpret_cast<iconv_t>(-1)) {  // NOLINT(performance-no-int-to-ptr)
+    if (converter == reinterpret_cast<iconv_t>(-1)) {  // NOLINT(performance-no-int-to-ptr)
         throw std::runtime_error("系统不能转换 GB18030 编码");
     }
-}
-
-Gb18030Decoder::~Gb18030Decoder() {
-    iconv_close(converter_->handle);
-}
-
-std::size_t Gb18030Decoder::decode(std::string_view text, std::string& out) {
+    const std::unique_ptr<void, int (*)(iconv_t)> closer(converter, iconv_close);
     // iconv's interface takes a non-const input pointer and does not write through it.
     char* in = const_cast<char*>(text.data());
     std::size_t inLeft = text.size();
@@ -96,11 +73,10 @@ std::size_t Gb18030Decoder::decode(std::string_view text, std::string& out) {
         out.resize(start + inLeft * 2 + 16);
         char* outPointer = out.data() + start;
         std::size_t outLeft = out.size() - start;
-        const std::size_t result = iconv(converter_->handle, &in, &inLeft, &outPointer, &outLeft);
+        const std::size_t result = iconv(converter, &in, &inLeft, &outPointer, &outLeft);
         out.resize(out.size() - outLeft);
         if (result == static_cast<std::size_t>(-1) && errno != E2BIG) {
             // A byte that is no GB18030 or, at the end of the input, a character cut short.
-            iconv(converter_->handle, nullptr, nullptr, nullptr, nullptr);
             return text.size() - inLeft;
         }
     }

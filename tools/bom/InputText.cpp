@@ -77,8 +77,6 @@ std::size_t validUtf8Prefix(std::string_view text) {
 
 InputText::InputText(std::FILE* file, std::string name) : file_(file), name_(std::move(name)) {}
 
-InputText::~InputText() = default;
-
 void InputText::decideFromWholeFile() {
     const long start = std::ftell(file_);
     if (start < 0 || std::fseek(file_, 0, SEEK_END) != 0) {
@@ -122,15 +120,13 @@ void InputText::decideFromWholeFile() {
     }
 }
 
-bool InputText::fill() {
-    const std::size_t got = appendChunk(file_, raw_);
-    if (got == 0) {
+void InputText::fill() {
+    if (appendChunk(file_, raw_) == 0) {
         if (std::ferror(file_) != 0) {
             throw InputError(name_ + ": " + std::strerror(errno));
         }
         end_ = true;
     }
-    return got > 0;
 }
 
 bool InputText::readBlock(std::string& text) {
@@ -191,10 +187,7 @@ void InputText::decodePart(std::size_t length, std::string& text) {
         }
         encoding_ = Encoding::kGb18030;
     }
-    if (!gb18030_) {
-        gb18030_ = std::make_unique<Gb18030Decoder>();
-    }
-    const std::size_t decoded = gb18030_->decode(part, text);
+    const std::size_t decoded = decodeGb18030(part, text);
     if (decoded != part.size()) {
         if (firstNonUtf8Line_ == 0) {
             fail(decoded, "既不是有效的 UTF-8，也不是有效的 GB18030");

@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <cstdio>
-#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -32,7 +31,6 @@ class InputText final : public TextSource {
     // Reads `file`, which stays owned by the caller; `name` is used in messages. A file
     // that can be searched is checked when the first block is read.
     InputText(std::FILE* file, std::string name);
-    ~InputText() override;
     InputText(const InputText&) = delete;
     InputText& operator=(const InputText&) = delete;
 
@@ -41,7 +39,7 @@ class InputText final : public TextSource {
   private:
     enum class Encoding { kUndecided, kUtf8, kGb18030 };
     void decideFromWholeFile();
-    bool fill();
+    void fill();
     void decodePart(std::size_t length, std::string& text);
     [[noreturn]] void fail(std::size_t offset, std::string_view what) const;
 
@@ -55,7 +53,6 @@ class InputText final : public TextSource {
     long long firstNonUtf8Line_ = 0;  // found by that check; 0 when none was found
     long long linesBefore_ = 0;       // line ends in the input before raw_
     Encoding encoding_ = Encoding::kUndecided;
-    std::unique_ptr<Gb18030Decoder> gb18030_;
 };
 
 }  // namespace metalweight::bom
