@@ -27,10 +27,6 @@ constexpr std::array<ColumnNames, kColumnCount> kColumnNames = {{
     {"备注", "note"},
 }};
 
-bool sameHeader(std::string_view text, const ColumnNames& names) {
-    return text == names.chinese || equalIgnoringAsciiCase(text, names.english);
-}
-
 }  // namespace
 
 std::optional<ColumnMap> ColumnMap::fromHeader(std::span<const std::string> header,
@@ -44,11 +40,12 @@ std::optional<ColumnMap> ColumnMap::fromHeader(std::span<const std::string> head
     for (std::size_t position = 0; position < header.size(); ++position) {
         const std::string_view text = trimBlanks(header[position]);
         for (std::size_t i = 0; i < kColumnCount; ++i) {
-            if (!sameHeader(text, kColumnNames[i])) {
+            const ColumnNames& names = kColumnNames[i];
+            if (text != names.chinese && !equalIgnoringAsciiCase(text, names.english)) {
                 continue;
             }
             if (map.positions_[i] >= 0) {
-                error = "表头有两个 \"" + std::string(kColumnNames[i].chinese) + "\" 列";
+                error = "表头有两个 \"" + std::string(names.chinese) + "\" 列";
                 return std::nullopt;
             }
             map.positions_[i] = static_cast<int>(position);

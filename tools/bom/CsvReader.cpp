@@ -11,33 +11,22 @@ constexpr std::size_t kLongestRecord = 1u << 20;
 }  // namespace
 
 bool CsvReader::more() {
-    if (end_) {
-        return false;
-    }
     buffer_.erase(0, position_);
     position_ = 0;
-    if (!source_.readBlock(buffer_)) {
-        end_ = true;
-        return false;
-    }
-    return true;
+    end_ = end_ || !source_.readBlock(buffer_);
+    return !end_;
 }
 
 void CsvReader::decideDelimiter() {
     decided_ = true;
-    const std::size_t lineEnd = buffer_.find('\n', position_);
-    const std::string_view header = std::string_view(buffer_).substr(
-        position_, lineEnd == std::string::npos ? std::string::npos : lineEnd - position_);
     std::size_t tabs = 0;
     std::size_t commas = 0;
     bool quoted = false;
-    for (const char c : header) {
-        if (c == '"') {
-            quoted = !quoted;
-        } else if (!quoted) {
-            tabs += c == '\t' ? 1 : 0;
-            commas += c == ',' ? 1 : 0;
-        }
+    for (std::size_t i = position_; i < buffer_.size() && buffer_[i] != '\n'; ++i) {
+        const char c = buffer_[i];
+        quoted = quoted != (c == '"');
+        tabs += !quoted && c == '\t' ? 1 : 0;
+        commas += !quoted && c == ',' ? 1 : 0;
     }
     delimiter_ = tabs > commas ? '\t' : ',';
 }

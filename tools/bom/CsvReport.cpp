@@ -10,9 +10,10 @@ namespace {
 // them with the Chinese intact.
 class CsvReport final : public Report {
   public:
-    CsvReport(Output& output, std::size_t columns) : out_(output), width_(columns) {}
+    explicit CsvReport(Output& output) : out_(output) {}
 
     void begin(std::span<const std::string> header) override {
+        width_ = header.size();
         out_ << "\xEF\xBB\xBF";
         for (const std::string& cell : header) {
             writeCell(cell);
@@ -36,13 +37,13 @@ class CsvReport final : public Report {
 
     void end(const Totals& totals, std::span<const RowError> /*errors*/) override {
         out_ << "\r\n合计,选择,数量,重量(kg)\r\n";
-        for (const Totals::Group& group : totals.groups()) {
+        for (const Totals::Group& group : totals.groups) {
             out_ << catalogueRow(group.category).name << ',';
             writeCell(choiceText(group.category, group.choice).value_or(""));
             out_ << ',' << std::to_string(group.quantity) << ',' << numberText(group.weight)
                  << "\r\n";
         }
-        out_ << "总计,," << std::to_string(totals.quantity()) << ',' << numberText(totals.weight())
+        out_ << "总计,," << std::to_string(totals.quantity) << ',' << numberText(totals.weight)
              << "\r\n";
     }
 
@@ -67,13 +68,13 @@ class CsvReport final : public Report {
     }
 
     Output& out_;
-    std::size_t width_;
+    std::size_t width_ = 0;  // the header's cells: a row is written as wide
 };
 
 }  // namespace
 
-std::unique_ptr<Report> makeCsvReport(Output& output, std::size_t columns) {
-    return std::make_unique<CsvReport>(output, columns);
+std::unique_ptr<Report> makeCsvReport(Output& output) {
+    return std::make_unique<CsvReport>(output);
 }
 
 }  // namespace metalweight::bom

@@ -18,19 +18,15 @@ bool isBlank(const Record& record) {
                        [](std::string_view cell) { return trimBlanks(cell).empty(); });
 }
 
-void report(std::FILE* diagnostics, const std::string& text) {
-    writeText(diagnostics, text + '\n');
-}
-
 void report(std::FILE* diagnostics, const RunOptions& options, const RowError& error) {
     std::string text = options.inputName + ":" + std::to_string(error.line) + ": ";
-    if (!error.cell.column.empty()) {
-        text.append("列 \"").append(error.cell.column).append("\": ");
+    if (!error.column.empty()) {
+        text.append("列 \"").append(error.column).append("\": ");
     }
-    if (!error.cell.text.empty()) {
-        text.append("\"").append(error.cell.text).append("\" ");
+    if (!error.text.empty()) {
+        text.append("\"").append(error.text).append("\" ");
     }
-    writeText(diagnostics, text.append(error.cell.message).append("\n"));
+    writeLine(diagnostics, std::move(text.append(error.message)));
 }
 
 constexpr std::size_t kGroupRows = 256;
@@ -53,13 +49,12 @@ std::size_t readGroup(CsvReader& reader, std::vector<Record>& group) {
     return count;
 }
 
-// The report for a list whose header has `columns` cells.
-std::unique_ptr<Report> makeReport(Format format, Output& output, std::size_t columns) {
+std::unique_ptr<Report> makeReport(Format format, Output& output) {
     switch (format) {
         case Format::kTable:
             return makeTableReport(output);
         case Format::kCsv:
-            return makeCsvReport(output, columns);
+            return makeCsvReport(output);
         case Format::kJson:
             return makeJsonReport(output);
     }
@@ -77,14 +72,14 @@ int runRows(CsvReader& reader, const ColumnMap& columns, const RunOptions& optio
     for (std::size_t count = kGroupRows; count == kGroupRows;) {
         count = readGroup(reader, group);
         for (const Record& record : std::span(group).first(count)) {
-            CellError error{"", "", record.error};
+            RowError error{"", "", record.error};
             if (record.error.empty() && items.read(record.cells, item, error)) {
                 out.row(record, item);
-                totals.add(item.section->category, item.section->choice, item.quantity,
-                           item.totalWeight);
+                totals.add(item);
                 continue;
             }
-            errors.push_back({record.line, std::move(error)});
+            error.line = record.line;
+            errors.push_back(std::move(error));
             report(diagnostics, options, errors.back());
             if (!options.keepGoing) {
                 return kRunHadBadRows;
@@ -114,23 +109,21 @@ int runCutList(TextSource& input, const RunOptions& options, Output& output,
         if (!columns) {
             std::string where = options.inputName;
             if (header.line > 0) {
-                where += ':';
-                where += std::to_string(header.line);
+                where.append(":").append(std::to_string(header.line));
             }
-            report(diagnostics, where + ": " + why);
+            writeLine(diagnostics, std::move(where.append(": ").append(why)));
             return kRunFailed;
         }
-        const std::unique_ptr<Report> report =
-            makeReport(options.format, output, header.cells.size());
+        const std::unique_ptr<Report> report = makeReport(options.format, output);
         report->begin(header.cells);
         status = runRows(reader, *columns, options, *report, diagnostics);
     } catch (const std::runtime_error& error) {  // InputError, or no GB18030 converter
         output.flush();
-        report(diagnostics, error.what());
+        writeLine(diagnostics, error.what());
         return kRunFailed;
     }
     if (!output.flush()) {
-        report(diagnostics, "写不进输出：磁盘满了，或输出已关闭");
+        writeLine(diagnostics, "写不进输出：磁盘满了，或输出已关闭");
         return kRunFailed;
     }
     return status;

@@ -20,8 +20,8 @@ inline constexpr int kRunSucceeded = 0;
 inline constexpr int kRunHadBadRows = 1;
 inline constexpr int kRunFailed = 2;  // the list could not be read, or the report written
 
-// Reads a cut list from `input` and writes its report to `output`, a message a problem
-// to `diagnostics`. Rows are read a group at a time, then weighed and written one by one.
+// Reads a cut list from `input` and writes its report to `output`, and a message for each
+// problem to `diagnostics`. Rows are read a group at a time, then weighed and written one by one.
 int runCutList(TextSource& input, const RunOptions& options, Output& output,
                std::FILE* diagnostics);
 

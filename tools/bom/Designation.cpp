@@ -1,7 +1,6 @@
 #include "tools/bom/Designation.h"
 
 #include <array>
-#include <charconv>
 #include <cstddef>
 #include <initializer_list>
 
@@ -49,12 +48,6 @@ std::pair<std::size_t, std::size_t> findSeparator(std::string_view text) {
         }
     }
     return first;
-}
-
-double valueOf(std::string_view decimal) {
-    double value = 0.0;
-    std::from_chars(decimal.data(), decimal.data() + decimal.size(), value);
-    return value;
 }
 
 bool isDigit(char c) {
@@ -125,7 +118,7 @@ Designation parseDesignation(Category category, std::string_view text) {
     // An equal-leg angle may name its leg twice: ∠63×63×6.
     auto& dims = designation.dimensions;
     if (wellFormed && category == kEqualAngle && dims.size() == 3 &&
-        valueOf(dims[0]) == valueOf(dims[1])) {
+        readPlainDecimal(dims[0]) == readPlainDecimal(dims[1])) {
         dims.erase(dims.begin());
     }
     if (!wellFormed || dims.size() != notation.dimensions) {

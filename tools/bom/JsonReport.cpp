@@ -33,6 +33,14 @@ void writeKind(Output& out, Category category, int choice) {
     }
 }
 
+// Arrays hold one element a line.
+std::string_view before(std::size_t index) {
+    return index == 0 ? "\n" : ",\n";
+}
+std::string_view arrayEnd(std::size_t count) {
+    return count == 0 ? "]" : "\n]";
+}
+
 // One object; rows, one a line, are written as they come, the totals and errors at the
 // end.
 class JsonReport final : public Report {
@@ -44,8 +52,7 @@ class JsonReport final : public Report {
     void row(const Record& record, const LineItem& item) override {
         const Section& section = *item.section;
         // Field and weight texts are plain decimals, which have nothing to escape.
-        out_ << (rowsWritten_++ == 0 ? "\n" : ",\n") << "{\"line\": ";
-        out_.number(static_cast<std::uint64_t>(record.line)) << ", ";
+        out_ << before(rowsWritten_++) << "{\"line\": " << std::to_string(record.line) << ", ";
         writeKind(out_, section.category, section.choice);
         out_ << R"(, "fields": [")" << section.fields[0] << R"(", ")" << section.fields[1]
              << R"(", ")" << section.fields[2] << R"("], "unit": ")" << unitOf(section.category)
@@ -56,8 +63,7 @@ class JsonReport final : public Report {
         } else {
             out_ << "null";
         }
-        out_ << ", \"quantity\": ";
-        out_.number(item.quantity) << ", \"pieceWeight\": ";
+        out_ << ", \"quantity\": " << std::to_string(item.quantity) << ", \"pieceWeight\": ";
         out_.number(item.pieceWeight) << ", \"totalWeight\": ";
         out_.number(item.totalWeight) << ", \"note\": ";
         writeString(out_, item.note);
@@ -65,30 +71,26 @@ class JsonReport final : public Report {
     }
 
     void end(const Totals& totals, std::span<const RowError> errors) override {
-        out_ << (totals.groups().empty() ? "],\n" : "\n],\n") << "\"totals\": [";
-        bool first = true;
-        for (const Totals::Group& group : totals.groups()) {
-            out_ << (first ? "\n" : ",\n") << '{';
+        out_ << arrayEnd(rowsWritten_) << ",\n\"totals\": [";
+        for (std::size_t i = 0; i < totals.groups.size(); ++i) {
+            const Totals::Group& group = totals.groups[i];
+            out_ << before(i) << '{';
             writeKind(out_, group.category, group.choice);
             out_ << ", \"quantity\": " << std::to_string(group.quantity)
                  << ", \"weight\": " << numberText(group.weight) << "}";
-            first = false;
         }
-        out_ << (first ? "],\n" : "\n],\n") << "\"weight\": " << numberText(totals.weight())
+        out_ << arrayEnd(totals.groups.size()) << ",\n\"weight\": " << numberText(totals.weight)
              << ",\n\"errors\": [";
-        first = true;
-        for (const RowError& error : errors) {
-            out_ << (first ? "\n" : ",\n") << "{\"line\":";
-            out_.number(static_cast<std::uint64_t>(error.line)) << ",\"column\":";
-            writeString(out_, error.cell.column);
+        for (std::size_t i = 0; i < errors.size(); ++i) {
+            out_ << before(i) << "{\"line\":" << std::to_string(errors[i].line) << ",\"column\":";
+            writeString(out_, errors[i].column);
             out_ << ",\"text\":";
-            writeString(out_, error.cell.text);
+            writeString(out_, errors[i].text);
             out_ << ",\"message\":";
-            writeString(out_, error.cell.message);
+            writeString(out_, errors[i].message);
             out_ << '}';
-            first = false;
         }
-        out_ << (first ? "]}\n" : "\n]}\n");
+        out_ << arrayEnd(errors.size()) << "}\n";
     }
 
   private:

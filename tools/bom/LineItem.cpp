@@ -49,7 +49,7 @@ std::string listOf(const Range& range, Text text) {
 }
 
 // One record's cells read against the list's columns: the section they name, and the
-// line item's length, width and quantity. A bad cell comes back as a CellError.
+// line item's length, width and quantity. A bad cell comes back as a RowError.
 class Row {
   public:
     Row(const ColumnMap& columns, std::span<const std::string> record) : columns_(columns) {
@@ -66,19 +66,19 @@ class Row {
             key += '\xFF';
         }
     }
-    std::optional<CellError> readSection(Section& section) const;
-    std::optional<CellError> readItem(LineItem& item) const;
+    std::optional<RowError> readSection(Section& section) const;
+    std::optional<RowError> readItem(LineItem& item) const;
 
   private:
     [[nodiscard]] std::string_view cell(Column column) const {
         return cells_[static_cast<std::size_t>(column)];
     }
-    [[nodiscard]] CellError errorAt(Column column, std::string message) const {
+    [[nodiscard]] RowError errorAt(Column column, std::string message) const {
         return {columns_.header(column), std::string(cell(column)), std::move(message)};
     }
-    std::optional<CellError> readChoice(Section& section, std::optional<int>& typeColumn) const;
-    std::optional<CellError> fromDesignation(Section& section, std::optional<int> typeColumn) const;
-    std::optional<CellError> fromDimensionColumns(Section& section) const;
+    std::optional<RowError> readChoice(Section& section, std::optional<int>& typeColumn) const;
+    std::optional<RowError> fromDesignation(Section& section, std::optional<int> typeColumn) const;
+    std::optional<RowError> fromDimensionColumns(Section& section) const;
     // A length or width in m: a positive plain decimal, or `value` kept when the cell is
     // empty; false when it is neither.
     bool readMetres(Column column, double& value) const;
@@ -87,7 +87,7 @@ class Row {
     std::array<std::string_view, kColumnCount> cells_;
 };
 
-std::optional<CellError> Row::readSection(Section& section) const {
+std::optional<RowError> Row::readSection(Section& section) const {
     const std::string_view name = cell(Column::kCategory);
     if (name.empty()) {
         return errorAt(Column::kCategory, "类别不能为空");
@@ -126,7 +126,7 @@ std::optional<CellError> Row::readSection(Section& section) const {
         if (bySize) {
             return errorAt(Column::kSize, "这组尺寸没有截面，窗口不给出单重");
         }
-        CellError error{"", "", "这组尺寸没有截面，窗口不给出单重"};
+        RowError error{"", "", "这组尺寸没有截面，窗口不给出单重"};
         for (std::size_t k = 0; k < 3; ++k) {
             if (fieldUsed(section.category, k)) {
                 error.column += error.column.empty() ? "" : "、";
@@ -141,11 +141,10 @@ std::optional<CellError> Row::readSection(Section& section) const {
     return std::nullopt;
 }
 
-std::optional<CellError> Row::readChoice(Section& section, std::optional<int>& typeColumn) const {
+std::optional<RowError> Row::readChoice(Section& section, std::optional<int>& typeColumn) const {
     const std::string_view material = cell(Column::kMaterial);
     const std::string_view type = cell(Column::kType);
     const Category category = section.category;
-    const bool beam = category == kIBeam || category == kChannel;
     if (category == kPipe) {
         section.choice = kCarbonSteel;
         if (!material.empty()) {
@@ -161,7 +160,7 @@ std::optional<CellError> Row::readChoice(Section& section, std::optional<int>& t
     } else if (!material.empty() && materialByName(material) != kCarbonSteel) {
         return errorAt(Column::kMaterial, "只有管道按材质计算，其他类别都按碳钢");
     }
-    if (beam) {
+    if (category == kIBeam || category == kChannel) {
         section.choice = kNoLetter;
         if (!type.empty()) {
             typeColumn = modelTypeByLetter(type);
@@ -176,8 +175,8 @@ std::optional<CellError> Row::readChoice(Section& section, std::optional<int>& t
     return std::nullopt;
 }
 
-std::optional<CellError> Row::fromDesignation(Section& section,
-                                              std::optional<int> typeColumn) const {
+std::optional<RowError> Row::fromDesignation(Section& section,
+                                             std::optional<int> typeColumn) const {
     for (const Column column : kDimensionColumns) {
         if (!cell(column).empty()) {
             return errorAt(column, "已有规格，尺寸列要空着");
@@ -222,7 +221,7 @@ std::optional<CellError> Row::fromDesignation(Section& section,
                        listOf(row->list1, [](double height) { return presetText(height / 10); }));
 }
 
-std::optional<CellError> Row::fromDimensionColumns(Section& section) const {
+std::optional<RowError> Row::fromDimensionColumns(Section& section) const {
     const Category category = section.category;
     const int count = catalogueRow(category).valueCount;
     for (std::size_t k = 0; k < 3; ++k) {
@@ -250,7 +249,7 @@ std::optional<CellError> Row::fromDimensionColumns(Section& section) const {
     return std::nullopt;
 }
 
-std::optional<CellError> Row::readItem(LineItem& item) const {
+std::optional<RowError> Row::readItem(LineItem& item) const {
     item.length = 1.0;
     if (!readMetres(Column::kLength, item.length)) {
         return errorAt(Column::kLength, "长度要写成大于 0、只用 \".\" 作小数点的数，单位 m");
@@ -311,7 +310,7 @@ std::optional<std::string_view> choiceText(Category category, int choice) {
     return choiceEntries(category)[static_cast<std::size_t>(choice - 1)];
 }
 
-bool LineItemReader::read(std::span<const std::string> record, LineItem& item, CellError& error) {
+bool LineItemReader::read(std::span<const std::string> record, LineItem& item, RowError& error) {
     for (std::size_t i = columns_.width(); i < record.size(); ++i) {
         if (!trimBlanks(record[i]).empty()) {
             error = {"第 " + std::to_string(i + 1) + " 列", record[i], "表头没有这一列"};

@@ -24,11 +24,13 @@ struct Section {
     double unitWeight = 0.0;  // kg/m, kg/m² for plate
 };
 
-// A cell that cannot be read: its column's header, its text and why.
-struct CellError {
+// A row that cannot be read: the bad cell's column header and text (empty when the
+// record as a whole is bad), why, and the row's line.
+struct RowError {
     std::string column;
     std::string text;
     std::string message;
+    long long line = 0;
 };
 
 struct LineItem {
@@ -49,7 +51,7 @@ class LineItemReader {
 
     // Reads one record; false, with `error` filled, when a cell is bad (one beyond the
     // header's columns that is not blank, too).
-    bool read(std::span<const std::string> record, LineItem& item, CellError& error);
+    bool read(std::span<const std::string> record, LineItem& item, RowError& error);
 
   private:
     const ColumnMap& columns_;

@@ -21,12 +21,6 @@ Output& Output::number(double value) {
     return *this << shortestText(value, buffer);
 }
 
-Output& Output::number(std::uint64_t value) {
-    std::array<char, 20> text{};
-    return *this << std::string_view(text.data(),
-                                     std::to_chars(text.begin(), text.end(), value).ptr);
-}
-
 bool Output::flush() {
     if (!buffer_.empty() && !writeText(file_, buffer_)) {
         failed_ = true;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -8,7 +7,7 @@
 namespace metalweight::bom {
 
 // Buffered writing to a file the caller owns. A failed write is remembered, not thrown:
-// the run checks `failed()` once it ends.
+// the run checks the last `flush()`.
 class Output {
   public:
     explicit Output(std::FILE* file) : file_(file) {}
@@ -26,10 +25,8 @@ class Output {
     Output& operator<<(char c) { return *this << std::string_view(&c, 1); }
     // A number in its shortest decimal text that reads back as exactly `value`.
     Output& number(double value);
-    Output& number(std::uint64_t value);
     // Writes what is buffered; true when everything written so far reached the file.
     bool flush();
-    [[nodiscard]] bool failed() const { return failed_; }
 
   private:
     static constexpr std::size_t kBufferSize = 1 << 16;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -18,41 +19,30 @@ enum class Format { kTable, kCsv, kJson };
 
 // The weights of a list by section kind (category and choice), in order of first
 // appearance, and all together. Sums are of the unrounded weights.
-class Totals {
-  public:
+struct Totals {
     struct Group {
         Category category;
         int choice;
-        std::uint64_t quantity;
-        double weight;
+        std::uint64_t quantity = 0;
+        double weight = 0.0;
     };
+    std::vector<Group> groups;  // at most 12 categories by their choices: a few dozen
+    std::uint64_t quantity = 0;
+    double weight = 0.0;
 
-    void add(Category category, int choice, std::uint64_t quantity, double weight) {
-        weight_ += weight;
-        quantity_ += quantity;
-        for (Group& group : groups_) {
-            if (group.category == category && group.choice == choice) {
-                group.quantity += quantity;
-                group.weight += weight;
-                return;
-            }
+    void add(const LineItem& item) {
+        const Section& section = *item.section;
+        auto group = std::find_if(groups.begin(), groups.end(), [&](const Group& known) {
+            return known.category == section.category && known.choice == section.choice;
+        });
+        if (group == groups.end()) {
+            group = groups.insert(group, {section.category, section.choice});
         }
-        groups_.push_back({category, choice, quantity, weight});
+        group->quantity += item.quantity;
+        group->weight += item.totalWeight;
+        quantity += item.quantity;
+        weight += item.totalWeight;
     }
-
-    [[nodiscard]] const std::vector<Group>& groups() const { return groups_; }
-    [[nodiscard]] double weight() const { return weight_; }
-    [[nodiscard]] std::uint64_t quantity() const { return quantity_; }
-
-  private:
-    std::vector<Group> groups_;  // at most 12 categories by their choices: a few dozen
-    double weight_ = 0.0;
-    std::uint64_t quantity_ = 0;
-};
-
-struct RowError {
-    long long line;
-    CellError cell;
 };
 
 class Report {
@@ -67,7 +57,7 @@ class Report {
 };
 
 std::unique_ptr<Report> makeTableReport(Output& output);
-std::unique_ptr<Report> makeCsvReport(Output& output, std::size_t columns);
+std::unique_ptr<Report> makeCsvReport(Output& output);
 std::unique_ptr<Report> makeJsonReport(Output& output);
 
 // "kg/m", or "kg/m^2" for plate, whose unit weight is per square metre.

@@ -30,4 +30,9 @@ bool isTerminal(std::FILE* file);
 // whole character, and the bytes of one cut at the end are kept for the next call.
 bool writeText(std::FILE* file, std::string_view text);
 
+// Writes a message for the user and a line end.
+inline void writeLine(std::FILE* file, std::string text) {
+    writeText(file, text.append("\n"));
+}
+
 }  // namespace metalweight::bom

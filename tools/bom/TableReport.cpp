@@ -33,18 +33,10 @@ std::size_t displayWidth(std::string_view text) {
     std::size_t width = 0;
     for (std::size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        std::uint32_t code = lead;
-        std::size_t length = 1;
-        if (lead >= 0xF0) {
-            length = 4;
-            code = lead & 0x07U;
-        } else if (lead >= 0xE0) {
-            length = 3;
-            code = lead & 0x0FU;
-        } else if (lead >= 0xC0) {
-            length = 2;
-            code = lead & 0x1FU;
-        }
+        const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        // The lead byte of a character of n bytes gives its low 7 − n bits, each byte after
+        // it six.
+        std::uint32_t code = length == 1 ? lead : lead & (0x7FU >> length);
         for (std::size_t k = 1; k < length && i + k < text.size(); ++k) {
             code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3FU);
         }
@@ -111,18 +103,12 @@ class TableReport final : public Report {
 
     void end(const Totals& totals, std::span<const RowError> errors) override {
         rule();
-        for (const Totals::Group& group : totals.groups()) {
-            pad(std::string("合计 ") + std::string(catalogueRow(group.category).name) + " " +
-                    std::string(choiceText(group.category, group.choice).value_or("")),
-                48, false);
-            pad(std::to_string(group.quantity) + " 件", 16, true);
-            pad(kilograms(group.weight) + " kg", 24, true);
-            out_ << '\n';
+        for (const Totals::Group& group : totals.groups) {
+            totalLine(std::string("合计 ") + std::string(catalogueRow(group.category).name) + " " +
+                          std::string(choiceText(group.category, group.choice).value_or("")),
+                      group.quantity, group.weight);
         }
-        pad("总计", 48, false);
-        pad(std::to_string(totals.quantity()) + " 件", 16, true);
-        pad(kilograms(totals.weight()) + " kg", 24, true);
-        out_ << '\n';
+        totalLine("总计", totals.quantity, totals.weight);
         if (!errors.empty()) {
             out_ << std::to_string(errors.size()) << " 行有错，没有计入（见标准错误）\n";
         }
@@ -137,6 +123,12 @@ class TableReport final : public Report {
         } else {
             out_ << text << blanks;
         }
+    }
+    void totalLine(std::string_view label, std::uint64_t quantity, double weight) {
+        pad(label, 48, false);
+        pad(std::to_string(quantity) + " 件", 16, true);
+        pad(kilograms(weight) + " kg", 24, true);
+        out_ << '\n';
     }
     // A cell with the two blanks that part it from the one before.
     void cell(const TableColumn& column, std::string_view text) {

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "tools/bom/CutList.h"
@@ -19,17 +20,11 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
-#include <windows.h>
 #endif
 
 namespace {
 
 using namespace metalweight::bom;
-
-// A message for the user, on standard error.
-void complain(const std::string& message) {
-    writeText(stderr, message + "\n");
-}
 
 // The report for -o goes to a new file beside the named one, which takes its place only
 // once the report is complete: an existing file is never left half-written.
@@ -64,19 +59,15 @@ class ReplacedFile {
 
     // Closes the new file and puts it in the target's place.
     bool commit() {
-        const bool closed = std::fclose(file_) == 0;
-        file_ = nullptr;
-#ifdef _WIN32
-        const bool moved = closed && MoveFileExW(temporary_.c_str(), target_.c_str(),
-                                                 MOVEFILE_REPLACE_EXISTING) != 0;
-#else
-        const bool moved = closed && std::rename(temporary_.c_str(), target_.c_str()) == 0;
-#endif
-        if (!moved) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary_, ignored);
+        std::error_code error;
+        if (std::fclose(std::exchange(file_, nullptr)) == 0) {
+            std::filesystem::rename(temporary_, target_, error);
+            if (!error) {
+                return true;
+            }
         }
-        return moved;
+        std::filesystem::remove(temporary_, error);
+        return false;
     }
 
   private:
@@ -85,7 +76,7 @@ class ReplacedFile {
     std::FILE* file_ = nullptr;
 };
 
-int run(std::vector<std::string> arguments) {
+int run(const std::vector<std::string>& arguments) {
     CLI::App app{
         "金属材料单重计算：按下料清单算出每一行的单重、单件重量和总重量，"
         "以及按类别的合计和总重量。",
@@ -109,12 +100,8 @@ int run(std::vector<std::string> arguments) {
                                           std::to_string(metalweight::kVersionMinor) + "." +
                                           std::to_string(metalweight::kVersionRevision));
     try {
-        std::vector<char*> argv;
-        argv.reserve(arguments.size());
-        for (std::string& argument : arguments) {
-            argv.push_back(argument.data());
-        }
-        app.parse(static_cast<int>(argv.size()), argv.data());
+        // CLI11 takes the arguments after the program's own name, the last one first.
+        app.parse(std::vector<std::string>(arguments.rbegin(), arguments.rend() - 1));
     } catch (const CLI::ParseError& error) {
         // --help, --version and a bad option, through the console's own text on Windows.
         std::ostringstream out;
@@ -140,7 +127,7 @@ int run(std::vector<std::string> arguments) {
     if (inputName != "-") {
         in = openFile(inputName, "rb");
         if (in == nullptr) {
-            complain(inputName + ": 打不开：" + std::strerror(errno));
+            writeLine(stderr, inputName + ": 打不开：" + std::strerror(errno));
             return kRunFailed;
         }
     }
@@ -150,7 +137,7 @@ int run(std::vector<std::string> arguments) {
         replaced.emplace(outputName);
         out = replaced->open();
         if (out == nullptr) {
-            complain(outputName + ": 不能在它旁边建立文件：" + std::strerror(errno));
+            writeLine(stderr, outputName + ": 不能在它旁边建立文件：" + std::strerror(errno));
             return kRunFailed;
         }
     }
@@ -160,7 +147,7 @@ int run(std::vector<std::string> arguments) {
         Output output(out);
         status = runCutList(text, options, output, stderr);
     } catch (const InputError& error) {
-        complain(error.what());
+        writeLine(stderr, error.what());
     }
     if (in != stdin) {
         std::fclose(in);
@@ -168,7 +155,7 @@ int run(std::vector<std::string> arguments) {
     // With --keep-going, a report with bad rows left out is complete, and written.
     const bool complete = status == kRunSucceeded || (status == kRunHadBadRows && keepGoing);
     if (replaced && complete && !replaced->commit()) {
-        complain(outputName + ": 不能替换：" + std::strerror(errno));
+        writeLine(stderr, outputName + ": 不能替换：" + std::strerror(errno));
         return kRunFailed;
     }
     return status;
@@ -179,7 +166,7 @@ int main(int argc, char** argv) {
     try {
         return run(programArguments(argc, argv));
     } catch (const std::exception& error) {  // out of memory, or a file system error
-        complain(std::string("metalweight-bom: ") + error.what());
+        writeLine(stderr, std::string("metalweight-bom: ") + error.what());
         return kRunFailed;
     }
 }
