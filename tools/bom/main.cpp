@@ -101,7 +101,8 @@ int run(const std::vector<std::string>& arguments) {
                                           std::to_string(metalweight::kVersionRevision));
     try {
         // CLI11 takes the arguments after the program's own name, the last one first.
-        app.parse(std::vector<std::string>(arguments.rbegin(), arguments.rend() - 1));
+        const auto name = arguments.empty() ? arguments.rend() : arguments.rend() - 1;
+        app.parse(std::vector<std::string>(arguments.rbegin(), name));
     } catch (const CLI::ParseError& error) {
         // --help, --version and a bad option, through the console's own text on Windows.
         std::ostringstream out;
