@@ -103,6 +103,7 @@ Designation parseDesignation(Category category, std::string_view text) {
         readModel(rest, designation)) {
         return designation;
     }
+    designation.dimensions.reserve(3);  // the most a designation gives
     for (;;) {
         const auto [at, length] = findSeparator(rest);
         designation.dimensions.push_back(trimBlanks(rest.substr(0, at)));
