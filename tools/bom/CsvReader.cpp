@@ -159,7 +159,7 @@ CsvReader::Scan CsvReader::plainCell(std::size_t& at, std::string& cell, std::st
     if (stop == size && !end_) {
         return Scan::kNeedMore;
     }
-    cell.assign(buffer_, at, cellSize);
+    cell.append(buffer_, at, cellSize);
     at = stop;
     return Scan::kRecord;
 }
