@@ -55,6 +55,24 @@ TEST_F(InputTextTest, ReadsWhatIsNotUtf8AsGb18030) {
     EXPECT_EQ(readFile("\x84\x31\x95\x33" + std::string(kIBeamGb)), "工字钢");
 }
 
+TEST_F(InputTextTest, ReadsALongGb18030ListPartByPart) {
+    // Several 64 KiB reads, whose ends fall inside lines and characters.
+    std::string bytes;
+    std::string expected;
+    for (int i = 0; i < 20000; ++i) {
+        bytes += std::string(kCategoryGb) + std::to_string(i) + "," + std::string(kIBeamGb) + "\n";
+        expected += "类别" + std::to_string(i) + ",工字钢\n";
+    }
+    EXPECT_EQ(readFile(bytes), expected);
+    // A byte no encoding reads, far into the list, is named by its own line.
+    try {
+        readFile(bytes + "\xFF\n");
+        FAIL() << "no error";
+    } catch (const InputError& error) {
+        EXPECT_NE(std::string(error.what()).find("第 20001 行"), std::string::npos) << error.what();
+    }
+}
+
 TEST_F(InputTextTest, DecidesFromTheWholeFileNotItsFirstLines) {
     // The first line's bytes C3 97 are UTF-8 "×" and GB18030 "脳"; the third line is
     // GB18030 only, so the whole file is GB18030.
