@@ -84,7 +84,7 @@ void InputText::decideFromWholeFile() {
         return;  // a pipe: decided as it is read
     }
     if (std::fseek(file_, start, SEEK_SET) != 0) {
-        return;
+        throw InputError(name_ + ": " + std::strerror(errno));
     }
     // Check line by line, so that no character is split between two reads.
     std::string buffer;
