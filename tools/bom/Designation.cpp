@@ -32,22 +32,22 @@ const std::array<Notation, kCategoryCount> kNotations = {{
     {{"φ", "Φ", "∅"}, 1, "φ2.8"},
 }};
 
-constexpr std::array<std::string_view, 4> kSeparators = {"×", "x", "X", "*"};
-
 const Notation& notationOf(Category category) {
     return kNotations[static_cast<std::size_t>(category - 1)];
 }
 
-// The position and length of the first separator in `text`, or npos.
+// The position and length of the first separator in `text` ("×", "x", "X" or "*"), or npos.
 std::pair<std::size_t, std::size_t> findSeparator(std::string_view text) {
-    std::pair<std::size_t, std::size_t> first{std::string_view::npos, 0};
-    for (const std::string_view separator : kSeparators) {
-        const std::size_t at = text.find(separator);
-        if (at < first.first) {
-            first = {at, separator.size()};
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const char c = text[at];
+        if (c == 'x' || c == 'X' || c == '*') {
+            return {at, 1};
+        }
+        if (text.substr(at).starts_with("×")) {
+            return {at, std::string_view("×").size()};
         }
     }
-    return first;
+    return {std::string_view::npos, 0};
 }
 
 bool isDigit(char c) {
