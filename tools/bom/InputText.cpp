@@ -33,27 +33,22 @@ std::size_t appendChunk(std::FILE* file, std::string& text) {
     return got;
 }
 
-// Where the first byte at or after `from` that is not ASCII is; text.size() when none is.
-std::size_t nextNonAscii(std::string_view text, std::size_t from) {
-    return static_cast<std::size_t>(
-        std::find_if(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(),
-                     [](char c) { return static_cast<unsigned char>(c) >= 0x80; }) -
-        text.begin());
-}
-
 bool isAscii(std::string_view text) {
-    return nextNonAscii(text, 0) == text.size();
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 }  // namespace
 
 std::size_t validUtf8Prefix(std::string_view text) {
     const auto byte = [text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    // ASCII, most of a list, is passed over up to the next byte that begins a longer
-    // character.
-    std::size_t i = nextNonAscii(text, 0);
+    std::size_t i = 0;
     while (i < text.size()) {
         const unsigned char lead = byte(i);
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
         if (lead < 0xC2 || lead > 0xF4) {
             return i;
         }
@@ -70,7 +65,7 @@ std::size_t validUtf8Prefix(std::string_view text) {
                 return i;
             }
         }
-        i = nextNonAscii(text, i + length);
+        i += length;
     }
     return text.size();
 }
