@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <span>
 #include <string_view>
 
 #include "tools/bom/CellText.h"
@@ -25,7 +26,8 @@ void checkDesignation(Category category, std::string_view text) {
     if (!designation.error.empty()) {
         return;
     }
-    for (const std::string_view dimension : designation.dimensions) {
+    for (const std::string_view dimension :
+         std::span(designation.dimensions).first(designation.count)) {
         // The views stay inside the text and are plain decimals.
         if (dimension.data() < text.data() ||
             dimension.data() + dimension.size() > text.data() + text.size() ||

@@ -103,27 +103,28 @@ Designation parseDesignation(Category category, std::string_view text) {
         readModel(rest, designation)) {
         return designation;
     }
-    designation.dimensions.reserve(3);  // the most a designation gives
+    auto& dims = designation.dimensions;
+    bool wellFormed = true;
     for (;;) {
         const auto [at, length] = findSeparator(rest);
-        designation.dimensions.push_back(trimBlanks(rest.substr(0, at)));
+        const std::string_view dimension = trimBlanks(rest.substr(0, at));
+        wellFormed = wellFormed && designation.count < dims.size() && isPlainDecimal(dimension);
+        if (wellFormed) {
+            dims[designation.count++] = dimension;
+        }
         if (at == std::string_view::npos) {
             break;
         }
         rest = rest.substr(at + length);
     }
-    bool wellFormed = true;
-    for (const std::string_view dimension : designation.dimensions) {
-        wellFormed = wellFormed && isPlainDecimal(dimension);
-    }
     // An equal-leg angle may name its leg twice: ∠63×63×6.
-    auto& dims = designation.dimensions;
-    if (wellFormed && category == kEqualAngle && dims.size() == 3 &&
+    if (wellFormed && category == kEqualAngle && designation.count == 3 &&
         readPlainDecimal(dims[0]) == readPlainDecimal(dims[1])) {
-        dims.erase(dims.begin());
+        dims = {dims[1], dims[2]};
+        designation.count = 2;
     }
-    if (!wellFormed || dims.size() != notation.dimensions) {
-        designation.dimensions.clear();
+    if (!wellFormed || designation.count != notation.dimensions) {
+        designation.count = 0;
         designation.error = "不是" + std::string(catalogueRow(category).name) + "的规格写法（如 " +
                             std::string(notation.example) + "）";
     }

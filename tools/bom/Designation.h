@@ -1,8 +1,8 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "core/Catalogue.h"
 
@@ -11,8 +11,10 @@
 namespace metalweight::bom {
 
 struct Designation {
-    // The dimensions in the window's field order, as written ("57", "3.5").
-    std::vector<std::string_view> dimensions;
+    // The dimensions in the window's field order, as written ("57", "3.5"): the first
+    // `count`. No designation gives more than three.
+    std::array<std::string_view, 3> dimensions;
+    std::size_t count = 0;
     // For I-beams and channels written by model number: the height in mm (model
     // number × 10), and the type letter written after it ("" when none).
     int modelHeight = 0;

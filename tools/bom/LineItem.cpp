@@ -189,7 +189,7 @@ std::optional<RowError> Row::fromDesignation(Section& section,
     }
     if (!designation.byModel) {
         const std::size_t first = category == kEqualAngle ? 1 : 0;
-        for (std::size_t k = 0; k < designation.dimensions.size(); ++k) {
+        for (std::size_t k = 0; k < designation.count; ++k) {
             section.fields[first + k] = designation.dimensions[k];
         }
         return std::nullopt;
