@@ -35,7 +35,7 @@ class CsvReport final : public Report {
         out_.number(item.totalWeight) << "\r\n";
     }
 
-    void end(const Totals& totals, std::span<const RowError> /*errors*/) override {
+    void end(const Totals& totals, std::size_t /*badRows*/) override {
         out_ << "\r\n合计,选择,数量,重量(kg)\r\n";
         for (const Totals::Group& group : totals.groups) {
             out_ << catalogueRow(group.category).name << ',';

@@ -67,7 +67,7 @@ int runRows(CsvReader& reader, const ColumnMap& columns, const RunOptions& optio
     std::vector<Record> group;
     LineItemReader items(columns);
     Totals totals;
-    std::vector<RowError> errors;
+    std::size_t badRows = 0;
     LineItem item;
     for (std::size_t count = kGroupRows; count == kGroupRows;) {
         count = readGroup(reader, group);
@@ -79,15 +79,16 @@ int runRows(CsvReader& reader, const ColumnMap& columns, const RunOptions& optio
                 continue;
             }
             error.line = record.line;
-            errors.push_back(std::move(error));
-            report(diagnostics, options, errors.back());
+            report(diagnostics, options, error);
             if (!options.keepGoing) {
                 return kRunHadBadRows;
             }
+            out.error(error);
+            ++badRows;
         }
     }
-    out.end(totals, errors);
-    return errors.empty() ? kRunSucceeded : kRunHadBadRows;
+    out.end(totals, badRows);
+    return badRows == 0 ? kRunSucceeded : kRunHadBadRows;
 }
 
 }  // namespace

@@ -70,7 +70,9 @@ class JsonReport final : public Report {
         out_ << '}';
     }
 
-    void end(const Totals& totals, std::span<const RowError> errors) override {
+    void error(const RowError& error) override { errors_.push_back(error); }
+
+    void end(const Totals& totals, std::size_t /*badRows*/) override {
         out_ << arrayEnd(rowsWritten_) << ",\n\"totals\": [";
         for (std::size_t i = 0; i < totals.groups.size(); ++i) {
             const Totals::Group& group = totals.groups[i];
@@ -81,21 +83,22 @@ class JsonReport final : public Report {
         }
         out_ << arrayEnd(totals.groups.size()) << ",\n\"weight\": " << numberText(totals.weight)
              << ",\n\"errors\": [";
-        for (std::size_t i = 0; i < errors.size(); ++i) {
-            out_ << before(i) << "{\"line\":" << std::to_string(errors[i].line) << ",\"column\":";
-            writeString(out_, errors[i].column);
+        for (std::size_t i = 0; i < errors_.size(); ++i) {
+            out_ << before(i) << "{\"line\":" << std::to_string(errors_[i].line) << ",\"column\":";
+            writeString(out_, errors_[i].column);
             out_ << ",\"text\":";
-            writeString(out_, errors[i].text);
+            writeString(out_, errors_[i].text);
             out_ << ",\"message\":";
-            writeString(out_, errors[i].message);
+            writeString(out_, errors_[i].message);
             out_ << '}';
         }
-        out_ << arrayEnd(errors.size()) << "}\n";
+        out_ << arrayEnd(errors_.size()) << "}\n";
     }
 
   private:
     Output& out_;
     std::size_t rowsWritten_ = 0;
+    std::vector<RowError> errors_;  // listed after the totals
 };
 
 }  // namespace

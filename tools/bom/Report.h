@@ -52,8 +52,10 @@ class Report {
     virtual void begin(std::span<const std::string> header) = 0;
     // One good row: its input record and what it weighs.
     virtual void row(const Record& record, const LineItem& item) = 0;
-    // After the last row: the totals and the rows that could not be read.
-    virtual void end(const Totals& totals, std::span<const RowError> errors) = 0;
+    // A row that could not be read, after its message: a report that lists them keeps it.
+    virtual void error(const RowError& /*error*/) {}
+    // After the last row: the totals, and how many rows could not be read.
+    virtual void end(const Totals& totals, std::size_t badRows) = 0;
 };
 
 std::unique_ptr<Report> makeTableReport(Output& output);

@@ -101,7 +101,7 @@ class TableReport final : public Report {
         out_ << '\n';
     }
 
-    void end(const Totals& totals, std::span<const RowError> errors) override {
+    void end(const Totals& totals, std::size_t badRows) override {
         rule();
         for (const Totals::Group& group : totals.groups) {
             totalLine(std::string("合计 ") + std::string(catalogueRow(group.category).name) + " " +
@@ -109,8 +109,8 @@ class TableReport final : public Report {
                       group.quantity, group.weight);
         }
         totalLine("总计", totals.quantity, totals.weight);
-        if (!errors.empty()) {
-            out_ << std::to_string(errors.size()) << " 行有错，没有计入（见标准错误）\n";
+        if (badRows > 0) {
+            out_ << std::to_string(badRows) << " 行有错，没有计入（见标准错误）\n";
         }
     }
 
