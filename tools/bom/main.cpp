@@ -83,16 +83,16 @@ int run(const std::vector<std::string>& arguments) {
         "metalweight-bom"};
     std::string format;
     std::string outputName;
-    std::string inputName = "-";
-    bool keepGoing = false;
+    RunOptions options;
     const std::map<std::string, Format> formats = {
         {"table", Format::kTable}, {"csv", Format::kCsv}, {"json", Format::kJson}};
     app.add_option("--format", format,
                    "输出格式：table（终端上的默认）、csv（其他时候的默认）或 json")
         ->check(CLI::IsMember({"table", "csv", "json"}));
     app.add_option("-o,--output", outputName, "写到这个文件（完成后才替换已有的文件）");
-    app.add_flag("--keep-going", keepGoing, "报告所有有错的行，照样算出其余的行；退出状态仍为 1");
-    app.add_option("FILE", inputName, "清单文件（CSV 或制表符分隔）；- 或不写为标准输入");
+    app.add_flag("--keep-going", options.keepGoing,
+                 "报告所有有错的行，照样算出其余的行；退出状态仍为 1");
+    app.add_option("FILE", options.inputName, "清单文件（CSV 或制表符分隔）；- 或不写为标准输入");
     // Not "/o" for "-o" on Windows: a path such as /data/list.csv is a file there too.
     app.allow_windows_style_options(false);
     app.set_version_flag("--version", "metalweight-bom " +
@@ -117,18 +117,15 @@ int run(const std::vector<std::string>& arguments) {
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
-    RunOptions options;
-    options.keepGoing = keepGoing;
-    options.inputName = inputName;
     const bool toTerminal = outputName.empty() && isTerminal(stdout);
     options.format =
         format.empty() ? (toTerminal ? Format::kTable : Format::kCsv) : formats.at(format);
 
     std::FILE* in = stdin;
-    if (inputName != "-") {
-        in = openFile(inputName, "rb");
+    if (options.inputName != "-") {
+        in = openFile(options.inputName, "rb");
         if (in == nullptr) {
-            writeLine(stderr, inputName + ": 打不开：" + std::strerror(errno));
+            writeLine(stderr, options.inputName + ": 打不开：" + std::strerror(errno));
             return kRunFailed;
         }
     }
@@ -144,7 +141,7 @@ int run(const std::vector<std::string>& arguments) {
     }
     int status = kRunFailed;
     try {
-        InputText text(in, inputName);
+        InputText text(in, options.inputName);
         Output output(out);
         status = runCutList(text, options, output, stderr);
     } catch (const InputError& error) {
@@ -154,7 +151,8 @@ int run(const std::vector<std::string>& arguments) {
         std::fclose(in);
     }
     // With --keep-going, a report with bad rows left out is complete, and written.
-    const bool complete = status == kRunSucceeded || (status == kRunHadBadRows && keepGoing);
+    const bool complete =
+        status == kRunSucceeded || (status == kRunHadBadRows && options.keepGoing);
     if (replaced && complete && !replaced->commit()) {
         writeLine(stderr, outputName + ": 不能替换：" + std::strerror(errno));
         return kRunFailed;
